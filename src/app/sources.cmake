@@ -1,0 +1,2 @@
+list(APPEND VXCORE_SOURCES app/Trace.cpp app/VxConfig.cpp)
+list(APPEND VXUI_SOURCES app/Globals.cpp app/VxUI2008App.cpp)

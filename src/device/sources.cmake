@@ -1,0 +1,1 @@
+list(APPEND VXUI_SOURCES device/VxWLLib.cpp)

@@ -1,0 +1,6 @@
+list(APPEND VXCORE_SOURCES framework/VxString.cpp)
+list(APPEND VXUI_SOURCES
+  framework/App.cpp
+  framework/DataExchange.cpp
+  framework/Dialog.cpp
+  framework/Wnd.cpp)

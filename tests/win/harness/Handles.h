@@ -1,0 +1,4 @@
+// Counts the handles open in this process, by asking the system about each handle value.
+#pragma once
+
+int CountOpenHandles();
