@@ -8,6 +8,8 @@
 //       ON_NOTIFY(NM_CLICK, IDC_VIEW, OnClick)   // LRESULT OnClick(NMHDR*)
 //       ON_TIMER(OnTimer)                        // void OnTimer(UINT_PTR id)
 //       ON_REFLECT(WM_DRAWITEM, OnDrawItem)      // LRESULT OnDrawItem(WPARAM, LPARAM), in a control
+//       ON_REFLECT_EX(WM_COMMAND, OnClicked)     // BOOL OnClicked(WPARAM, LPARAM, LRESULT&): FALSE
+//                                                // lets the parent handle the message as well
 //   END_MSG_MAP()
 //
 // Entries are tried in order; the first match handles the message. Unmatched messages go
@@ -56,16 +58,16 @@ protected:                                                                      
             return TRUE;                                                                    \
         }
 
-#define ON_CONTROL(code, id, fn)                                                            \
-        if (uMsg == WM_COMMAND && LOWORD(wParam) == (id) && HIWORD(wParam) == (code) && lParam != 0) { \
+#define ON_CONTROL(notifyCode, id, fn)                                                      \
+        if (uMsg == WM_COMMAND && LOWORD(wParam) == (id) && HIWORD(wParam) == (notifyCode) && lParam != 0) { \
             fn();                                                                           \
             lResult = 0;                                                                    \
             return TRUE;                                                                    \
         }
 
-#define ON_NOTIFY(code, id, fn)                                                             \
+#define ON_NOTIFY(notifyCode, id, fn)                                                       \
         if (uMsg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->idFrom == (UINT_PTR)(id) \
-            && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(code)) {                    \
+            && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(notifyCode)) {              \
             lResult = fn(reinterpret_cast<NMHDR*>(lParam));                                 \
             return TRUE;                                                                    \
         }
@@ -82,6 +84,10 @@ protected:                                                                      
             lResult = fn(wParam, lParam);                                                   \
             return TRUE;                                                                    \
         }
+
+#define ON_REFLECT_EX(msg, fn)                                                              \
+        if (uMsg == VX_REFLECT_BASE + (msg) && fn(wParam, lParam, lResult))                 \
+            return TRUE;
 
 #define END_MSG_MAP()                                                                       \
         return VxMapBase::ProcessWindowMessage(uMsg, wParam, lParam, lResult);              \
