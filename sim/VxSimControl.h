@@ -4,6 +4,8 @@
 
 #include "device/VxWLAPI.h"
 
+#include <windows.h>
+
 extern "C" {
 typedef int(VXWLAPI_CALL* PFN_VxSim_Reset)(const char* scenarioPath);
 typedef void(VXWLAPI_CALL* PFN_VxSim_SetWinOS)(int code);

@@ -1,5 +1,7 @@
 // Export layer of the stand-in device library: each entry point logs the call and works on
 // the portable world model.
+#include <windows.h>
+
 #include "device/VxWLAPI.h"
 
 #include "VxSimControl.h"

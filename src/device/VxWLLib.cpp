@@ -4,6 +4,17 @@
 
 VXWLLIB VXWLAPI;
 
+namespace {
+
+uint64_t SystemTime()
+{
+    FILETIME ft;
+    ::GetSystemTimeAsFileTime(&ft);
+    return uint64_t(ft.dwHighDateTime) << 32 | ft.dwLowDateTime;
+}
+
+} // namespace
+
 VXWLLIB::~VXWLLIB()
 {
     if (m_hLib)
@@ -39,6 +50,7 @@ BOOL VXWLLIB::Load(const char* programPath)
         return FALSE;
     ResolveEntryPoints();
     ReadConfiguration();
+    m_pRepository.reset(new VxScanRepository([this] { return m_repositoryClock ? m_repositoryClock() : SystemTime(); }));
     return TRUE;
 }
 
@@ -89,4 +101,33 @@ void VXWLLIB::Release()
 #define VXWL_CLEAR(ret, name, params, args, missing) m_pfn_##name = nullptr;
     VXWL_ENTRY_POINTS(VXWL_CLEAR)
 #undef VXWL_CLEAR
+    m_pRepository.reset();
+}
+
+void VXWLLIB::SetRepositoryClock(VxScanRepository::Clock clock)
+{
+    m_repositoryClock = std::move(clock);
+}
+
+void VXWLLIB::MergeScanRepository(uint8_t* list)
+{
+    if (!m_pRepository || !list)
+        return;
+    VxScanDeviceQueries device;
+    device.allowedChannels = [this] {
+        int mode = 0;
+        VXWL_QueryWirelessMode(&mode);
+        const int adhoc = VXWL_ConvertPhyModeToAdHocMode(mode);
+        uint8_t channels[VXWL_CHANNEL_LIST_MAX] = {};
+        int count = 0;
+        VXWL_GetAvailableChannels(1, mode, adhoc, channels, &count, 1);
+        if (count < 0)
+            count = 0;
+        if (count > VXWL_CHANNEL_LIST_MAX)
+            count = VXWL_CHANNEL_LIST_MAX;
+        return std::vector<uint8_t>(channels, channels + count);
+    };
+    device.frequencyToChannel = [this](uint32_t kHz) { return VXWL_FrequencyToChannel(kHz); };
+    device.checkBssidRepositTime = [this] { return VXWL_CheckBssidRepositTime() != 0; };
+    m_pRepository->Merge(list, VX_SCAN_TABLE_SIZE, device);
 }

@@ -2,8 +2,12 @@
 #pragma once
 
 #include "app/VxConfig.h"
+#include "device/ScanRepository.h"
 #include "device/VxWLAPI.h"
 
+#include <windows.h>
+
+#include <memory>
 #include <string>
 
 // The binding object also holds the configuration record, so its values read as
@@ -16,11 +20,22 @@ public:
     VXWLLIB& operator=(const VXWLLIB&) = delete;
 
     // Loads VxWLAPI.dll from the folder of `programPath` (the running program when null),
-    // resolves every entry point by name and reads the program's configuration file.
-    // Returns FALSE when the library cannot be loaded; LibraryPath() is set either way.
+    // resolves every entry point by name, reads the program's configuration file and creates
+    // the scan repository. Returns FALSE when the library cannot be loaded; LibraryPath() is
+    // set either way.
     BOOL Load(const char* programPath = nullptr);
-    // Unloads the library.
+    // Unloads the library and frees the scan repository.
     void Release();
+
+    // Merges a fresh scan list (the caller's 64 KiB table) into the scan repository; the
+    // caller's list becomes the merged list when the fresh one holds an entry.
+    void MergeScanRepository(uint8_t* list);
+    VxScanRepository* ScanRepository() { return m_pRepository.get(); }
+    // The repository's clock (100-ns units); the system time by default.
+    void SetRepositoryClock(VxScanRepository::Clock clock);
+
+    // The selected adapter.
+    VX_ADAPTER m_adapter{};
 
     bool IsLoaded() const { return m_hLib != nullptr; }
     const char* LibraryPath() const { return m_strLibPath.c_str(); }
@@ -54,6 +69,8 @@ private:
     VxIniReader ConfigReader() const;
 
     HMODULE m_hLib = nullptr;
+    std::unique_ptr<VxScanRepository> m_pRepository;
+    VxScanRepository::Clock m_repositoryClock;
     std::string m_strLibPath;
     std::string m_strConfigPath;
 
