@@ -1,7 +1,6 @@
 #include "controller/HideDlg.h"
 
 #include "app/Globals.h"
-#include "app/LangWin.h"
 #include "app/Trace.h"
 #include "device/VxWLLib.h"
 
@@ -44,7 +43,6 @@ BOOL CHideDlg::OnInitDialog()
     VxTrace("[VxUI] Load dll Success: %s", VXWLAPI.LibraryPath());
     VxTrace("[VxUI] bShowUI = %d\n", bShowUI);
     VXWLAPI.VXWL_Initial("Ombrel", m_hWnd);
-    VxLoadLanguage(); // Part 1.3: the language table, once; traces the file chosen
     G_pHideDlg = this;
 
     if (::GetSystemMetrics(SM_CYSCREEN) < VX_COMPACT_DESKTOP_HEIGHT) {
