@@ -27,7 +27,7 @@ vx_set_runner() {
     VX_TOOLCHAIN="$VX_ROOT/cmake/toolchain-mingw-i686.cmake"
     export WINEARCH=win32
     export WINEPREFIX="$VX_BUILD/wineprefix-i686"
-    VX_WINE=wine
+    VX_WINE=/usr/lib/wine/wine
   else
     VX_RUN_DIR="$VX_BUILD/win64"
     VX_TOOLCHAIN="$VX_ROOT/cmake/toolchain-mingw-x86_64.cmake"
