@@ -16,6 +16,9 @@ fi
 vx_set_runner
 # One wine server for the whole run: each process start then costs about a second.
 wineserver -p
+# Wine's own background processes (services, the desktop) start with the first program and
+# keep its output open; start them here, away from CTest's pipes, or CTest waits for them.
+"$VX_WINE" "$VX_RUN_DIR/tests/vxctl.exe" launch </dev/null >/dev/null 2>&1 || true
 status=0
 (cd "$VX_RUN_DIR" && ctest --output-on-failure "$@") || status=$?
 wineserver -k || true
