@@ -138,6 +138,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     AttachHandle(hWnd);
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WndProcThunk)));
+    OnSubclassed();
     return TRUE;
 }
 

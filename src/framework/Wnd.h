@@ -72,6 +72,9 @@ protected:
     // Called before a message is translated and dispatched by a message loop; returning
     // TRUE means it was consumed. The loop asks the target window and then its parents.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Called when SubclassWindow has attached an existing window (also for system controls
+    // made by CreateEx), so that a control class can adjust the window's style.
+    virtual void OnSubclassed() {}
     // Called after the window's last message; the object may delete itself here.
     virtual void PostNcDestroy() {}
     // Default processing of a message (the subclassed procedure or DefWindowProc).
