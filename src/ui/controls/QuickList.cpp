@@ -317,11 +317,20 @@ BOOL CQuickList::OnReflectedNotify(WPARAM, LPARAM lParam, LRESULT& lResult)
         lResult = 0;
         return TRUE;
     }
-    if (hdr->code == LVN_ODFINDITEMA) {
+    if (hdr->code == LVN_ODFINDITEMA || hdr->code == LVN_ODFINDITEMW) {
+        // The list may ask in either character width.
         auto* fi = reinterpret_cast<NMLVFINDITEMA*>(lParam);
+        std::string prefix;
+        if (hdr->code == LVN_ODFINDITEMW) {
+            const auto* w = reinterpret_cast<NMLVFINDITEMW*>(lParam)->lvfi.psz;
+            for (; w && *w; ++w)
+                prefix += *w < 0x80 ? static_cast<char>(*w) : '?';
+        } else if (fi->lvfi.psz) {
+            prefix = fi->lvfi.psz;
+        }
         lResult = -1;
-        if ((fi->lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) && fi->lvfi.psz)
-            lResult = VxQuickListFindPrefix(ColumnTexts(m_nFocusColumn), fi->iStart, fi->lvfi.psz);
+        if ((fi->lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) && !prefix.empty())
+            lResult = VxQuickListFindPrefix(ColumnTexts(m_nFocusColumn), fi->iStart, prefix);
         return TRUE;
     }
     return FALSE;
