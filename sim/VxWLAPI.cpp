@@ -203,13 +203,14 @@ BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD reason, LPVOID)
     return TRUE;
 }
 
-// Every entry point: log, injected failure, the world's member; the event thread runs from
+// Every entry point: log ("VXWL_Name()"; VXWL_Initial logs its application name), injected failure, the world's member; the event thread runs from
 // the first call to VXWL_DeInitial.
 #define SIM_EXPORT(ret, name, params, args, missing)                                            \
     extern "C" ret VXWLAPI_CALL name params                                                      \
     {                                                                                            \
         EnsureSetUp();                                                                           \
-        g_world.LogCall(#name);                                                                  \
+        if (!Same(#name, "VXWL_Initial"))                                                        \
+            g_world.LogCall(#name "()");                                                         \
         int failed = 0;                                                                          \
         if (g_world.TakeFailure(#name, failed))                                                  \
             return failed;                                                                       \

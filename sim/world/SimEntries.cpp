@@ -64,8 +64,9 @@ const char kProfileFileMagic[8] = {'V', 'X', 'P', 'R', 'O', 'F', '1', '\n'};
 int SimWorld::VXWL_Initial(const char* appName, VXWL_HWND hWnd)
 {
     LOCK;
-    m_initialised = true;
     m_appName = Text(appName, 256);
+    LogCall("VXWL_Initial(" + m_appName + ")");
+    m_initialised = true;
     m_controller = hWnd;
     return kOk;
 }
