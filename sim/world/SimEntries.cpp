@@ -131,6 +131,10 @@ int SimWorld::VXWL_AdapterSelect(const VX_ADAPTER* adapter, VXWL_CALLBACK callba
                 DropLink(VX_EVENT_LINK_DOWN, false);
             m_selected = name;
             m_callback = callback;
+            if (m_zeroConfigByTool) { // this utility takes the adapter back
+                m_scenario.zeroConfig = 0;
+                m_zeroConfigByTool = false;
+            }
             m_registered = true;
             if (hWnd)
                 m_controller = hWnd;
@@ -198,7 +202,11 @@ int SimWorld::VXWL_WriteRegValue(const char* name, int type, const void* data, i
 {
     LOCK;
     const std::string n = Text(name, 256);
-    if (n == "CurProfile" && type == VXWL_REG_TEXT) {
+    if (n == "NetworkType" && type == VXWL_REG_TEXT && m_scenario.winOs < VX_OS_VISTA) {
+        // Handing the adapter to the system's service.
+        m_scenario.zeroConfig = VX_ZERO_CONFIG_SYSTEM;
+        m_zeroConfigByTool = true;
+    } else if (n == "CurProfile" && type == VXWL_REG_TEXT) {
         m_activeProfile = data ? Text(static_cast<const char*>(data), static_cast<size_t>(std::max(size, 0))) : "";
         PersistProfiles();
     } else if (n == "CCX2Control" && type == VXWL_REG_DWORD && data && size == 4) {

@@ -192,6 +192,7 @@ bool SimScenario::SetValue(const std::string& name, const std::string& value)
                            {"system.runoncechoice", &runOnceToolChoice},
                            {"adapter.devicemodel", &deviceModel},
                            {"adapter.initpolls", &initPolls},
+                           {"adapter.driveropmode", &driverOpMode},
                            {"timing.scanms", &scanMs},
                            {"timing.stepms", &stepMs}};
     for (const IntKey& k : ints)
@@ -217,7 +218,8 @@ bool SimScenario::SetValue(const std::string& name, const std::string& value)
                              {"adapter.bw40bg", &bw40bg},
                              {"adapter.bw40a", &bw40a},
                              {"adapter.tdls", &tdls},
-                             {"adapter.apmode", &apMode}};
+                             {"adapter.apmode", &apMode},
+                             {"adapter.hwradio", &hwRadio}};
     for (const BoolKey& k : bools)
         if (key == k.name) {
             *k.target = v != 0;
@@ -251,7 +253,8 @@ SimScenario SimScenario::FromIni(const std::string& text)
         if (ini.Has("System", k))
             s.SetValue(std::string("system.") + k, ini.Get("System", k));
     static const char* adapterKeys[] = {"DeviceModel", "InitPolls", "80211A", "80211N", "BW40BG", "BW40A",
-                                        "TDLS", "APMode", "Antenna", "MAC", "DriverName", "DriverDesc"};
+                                        "TDLS", "APMode", "Antenna", "MAC", "DriverName", "DriverDesc",
+                                        "DriverOpMode", "HwRadio"};
     for (const char* k : adapterKeys)
         if (ini.Has("Adapter", k))
             s.SetValue(std::string("adapter.") + k, ini.Get("Adapter", k));

@@ -61,6 +61,8 @@ void SimWorld::Load(const SimScenario& scenario)
     std::lock_guard<std::recursive_mutex> lock(m_lock);
     ApplyScenario(scenario);
     RestoreStored();
+    if (scenario.driverOpMode >= OP_MODE_STATION && scenario.driverOpMode <= OP_MODE_STATION_AP)
+        m_opModeDriver = scenario.driverOpMode;
 }
 
 void SimWorld::ApplyScenario(const SimScenario& scenario)
@@ -77,8 +79,9 @@ void SimWorld::ApplyScenario(const SimScenario& scenario)
     m_selected.clear();
     m_registered = false;
     m_initPending = scenario.initPolls;
-    m_hwRadio = true;
+    m_hwRadio = scenario.hwRadio;
     m_swRadio = true;
+    m_zeroConfigByTool = false;
     m_opModeStored = m_opModeDriver = OP_MODE_STATION;
     m_wirelessMode = scenario.nSupport ? (scenario.aSupport ? VX_WMODE_ABGN : VX_WMODE_BGN)
                                        : (scenario.aSupport ? VX_WMODE_ABG : VX_WMODE_BG);
@@ -102,7 +105,7 @@ void SimWorld::ApplyScenario(const SimScenario& scenario)
     m_advCfg.CountryRegion = 1;
     m_advOid = ADVANCE_OID{};
     m_staConfig = RT_802_11_STA_CONFIG{};
-    m_staConfig.HwRadioStatus = 1;
+    m_staConfig.HwRadioStatus = m_hwRadio ? 1 : 0;
     m_ccx2 = 0;
     m_psMode = 0;
     m_wpsFlag = 0;
@@ -398,7 +401,21 @@ bool SimWorld::IsLinked() const
 bool SimWorld::SetScenarioValue(const std::string& name, const std::string& value)
 {
     std::lock_guard<std::recursive_mutex> lock(m_lock);
-    return m_scenario.SetValue(name, value);
+    const bool hwRadio = m_scenario.hwRadio;
+    if (!m_scenario.SetValue(name, value))
+        return false;
+    // Values that describe the running driver take effect at once.
+    std::string key = name;
+    for (char& c : key)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (key == "adapter.initpolls")
+        m_initPending = m_scenario.initPolls;
+    else if (key == "adapter.driveropmode" && m_scenario.driverOpMode >= OP_MODE_STATION &&
+             m_scenario.driverOpMode <= OP_MODE_STATION_AP)
+        m_opModeDriver = m_scenario.driverOpMode;
+    else if (key == "adapter.hwradio" && hwRadio != m_scenario.hwRadio)
+        SetHardwareRadio(m_scenario.hwRadio);
+    return true;
 }
 
 bool SimWorld::SetAdapterPresent(int index, bool present)

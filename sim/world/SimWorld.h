@@ -73,6 +73,8 @@ struct SimScenario {
     bool apMode = true;
     int deviceModel = 4;
     int initPolls = 0;        // QueryInitState answers "not done" this many times
+    int driverOpMode = -1;    // the driver's operation mode at start; -1: the stored mode
+    bool hwRadio = true;      // the hardware radio switch
     uint8_t eeprom[2] = {1, 2};
     uint8_t firmware[2] = {3, 4};
     uint8_t mac[6] = {0x00, 0x0C, 0x43, 0x30, 0x52, 0x77};
@@ -90,7 +92,19 @@ struct SimScenario {
     // The built-in world.
     SimScenario();
     // A scenario file's text; missing keys keep the built-in values, and [NetworkN] or
-    // [AdapterN] sections replace the built-in networks or adapters.
+    // [AdapterN] sections replace the built-in networks or adapters ([NoNetworks] or
+    // [NoAdapters] leave none). For example:
+    //   [System]   WinOS=8  Admin=0  Wow64=0  ZeroConfig=0  MSConfigService=1  EapHost=1 ...
+    //   [Adapter]  DeviceModel=4  InitPolls=2  80211A=1  80211N=1  Antenna=0x22  MAC=00:0C:43:30:52:77
+    //              DriverOpMode=-1  HwRadio=1  DriverName=...  DriverDesc=...
+    //   [Timing]   ScanMs=1500  StepMs=300
+    //   [Adapter1] Name=...  HardwareId=...  AdapterId=...  Location=...  Manufacturer=...
+    //              Class=4  Present=1
+    //   [Network1] SSID=HomeWPA2  BSSID=02:00:00:00:00:03  Channel=6  Rssi=-42
+    //              Security=Open|WEP|WPA-PSK|WPA2-PSK|WPA-WPA2-PSK|WPA|WPA2|WPA-None|WAPI-PSK
+    //              Cipher=TKIP|AES|TKIP+AES  Key=<WEP key or passphrase>  KeyIndex=1  SharedKey=0
+    //              EAP=PEAP|TLS|TTLS|EAP-FAST|MD5|LEAP  Users=alice:wonderland;bob:builder
+    //              Hidden=0  AdHoc=0  HT=1  HT40=1  WPS=1  WpsPin=12345670  CCKM=0  Beacon=100
     static SimScenario FromIni(const std::string& text);
     // Sets one value by its scenario-file name ("System.WinOS", "Timing.ScanMs", ...).
     bool SetValue(const std::string& name, const std::string& value);
@@ -267,6 +281,7 @@ private:
     VXWL_CALLBACK m_callback = nullptr;
     std::string m_selected;   // selected adapter name
     bool m_registered = false;
+    bool m_zeroConfigByTool = false; // the system service took the adapter over
     int m_initPending = 0;
 
     // Radio, modes

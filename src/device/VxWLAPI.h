@@ -79,7 +79,11 @@ enum : uint32_t {
 // ends, possibly on a thread of the library.
 typedef void(VXWLAPI_CALL* VXWL_SCAN_CALLBACK)(void);
 
-// Messages the library posts to the controller window given to VXWL_Initial.
+// Messages the library posts to the controller window given to VXWL_Initial. Radio on / off
+// follow every change of the software or hardware radio; VXWL_MSG_RECONNECT follows a driver
+// restart (the adapter back, a resume). Media connect and decryption errors arrive as the
+// callbacks RS_CBS_AU_STATUS_MEDIA_CONNECT and RS_CBS_ICV_ERROR (the utility posts 0x8003 and
+// 0x8001 to itself); the library does not post them as well.
 enum : uint32_t {
     VXWL_MSG_SCAN_FAILED = 0x401,       // WM_USER+1
     VXWL_MSG_RADIO_ON = 0x402,          // WM_USER+2
@@ -190,8 +194,11 @@ constexpr int VXWL_CHANNEL_LIST_MAX = 64; // VXWL_GetAvailableChannels buffer
     X(int, VXWL_QueryWirelessMode, (int* mode), (mode), VXWL_E)                                \
     X(int, VXWL_ConvertPhyModeToAdHocMode, (int mode), (mode), VXWL_E)                         \
     X(int, VXWL_CheckBssidRepositTime, (void), (), 0)                                         \
+    /* clears the driver's scan table */                                                     \
     X(int, VXWL_FlushBSSIDList, (int phyModeFrom, int phyModeTo), (phyModeFrom, phyModeTo), VXWL_E) \
     /* Association, authentication, credentials */                                            \
+    /* the connect call; encryptions 10 / 11 (MFP) are accepted and reported back on codes    \
+       >= 10; an SSID length of 0 (without a BSSID) associates with nothing */                \
     X(int, VXWL_SetWLANProfile, (const WLANPROFILE* profile), (profile), VXWL_E)               \
     /* length 32 of 0x10 bytes (park) and length 32 of zero bytes: disassociate and stay */   \
     X(int, VXWL_SetSSID, (VX_SSID ssid), (ssid), VXWL_E)                                       \
@@ -216,6 +223,9 @@ constexpr int VXWL_CHANNEL_LIST_MAX = 64; // VXWL_GetAvailableChannels buffer
       (const char* profileName, const VX_SSID* ssid, int connectMode, int dot11Auth, int dot11Cipher, int dot11BssType), \
       (profileName, ssid, connectMode, dot11Auth, dot11Cipher, dot11BssType), VXWL_E)          \
     X(int, VXWL_WlanDisconnect, (void), (), VXWL_E)                                           \
+    /* pure conversions: the result is the dot11 enumeration value (auth 1 open, 2 shared,    \
+       3 WPA, 4 WPA-PSK, 5 WPA-None, 6 RSNA, 7 RSNA-PSK; cipher 0 none, 1 WEP, 2 TKIP,          \
+       4 CCMP; BSS type 1 infrastructure, 2 independent) */                                   \
     X(int, VXWL_WlanConvertNdis2Dot11AuthType, (int authMode), (authMode), VXWL_E)            \
     X(int, VXWL_WlanConvertNdis2Dot11EncryptType, (int encryption), (encryption), VXWL_E)     \
     X(int, VXWL_WlanConvertNdis2Dot11NetworkType, (int networkType), (networkType), VXWL_E)   \
@@ -292,6 +302,7 @@ constexpr int VXWL_CHANNEL_LIST_MAX = 64; // VXWL_GetAvailableChannels buffer
     X(int, VXWL_ReadWMMTimeout, (void), (), 0) /* returns the timeout */                      \
     X(int, VXWL_WriteWMMTimeout, (uint16_t timeout), (timeout), VXWL_E)                        \
     /* 802.11n block ack, ack policy, coexistence */                                          \
+    /* the live capability; the page itself reads the stored word (VXWL_ReadBACap) */       \
     X(int, VXWL_QueryBACap, (VX_BA_CAP* cap), (cap), VXWL_E)                                   \
     X(int, VXWL_SetBACap, (VX_BA_CAP cap), (cap), VXWL_E)                                      \
     X(int, VXWL_ReadBACap, (uint32_t* packed), (packed), 0)                                    \
@@ -305,6 +316,7 @@ constexpr int VXWL_CHANNEL_LIST_MAX = 64; // VXWL_GetAvailableChannels buffer
     /* WPS */                                                                                 \
     X(int, VXWL_ReadWPSFlag, (int* flag), (flag), VXWL_E)                                      \
     X(int, VXWL_WriteWPSFlag, (int flag), (flag), VXWL_E)                                      \
+    /* the header first, as in VXWL_WriteWPSProfile */                                      \
     X(int, VXWL_ReadWPSProfile, (WPS_MODE* mode, WPS_PROFILE* profile), (mode, profile), VXWL_E) \
     X(int, VXWL_WriteWPSProfile, (WPS_MODE mode, WPS_PROFILE profile), (mode, profile), VXWL_E) \
     X(int, VXWL_SetWPSMode, (WPS_MODE mode), (mode), VXWL_E)                                   \
@@ -315,7 +327,7 @@ constexpr int VXWL_CHANNEL_LIST_MAX = 64; // VXWL_GetAvailableChannels buffer
     X(int, VXWL_SetPreferWPSAPPhyType, (int preference), (preference), VXWL_E)                 \
     X(int, VXWL_QueryWPSStatus, (uint32_t* status), (status), VXWL_E)                          \
     X(int, VXWL_QueryWPSProfile, (WPS_PROFILE* profile), (profile), VXWL_E)                    \
-    X(int, VXWL_QueryWPSAPChannel, (int* channel), (channel), VXWL_E)                          \
+    X(int, VXWL_QueryWPSAPChannel, (int* channel), (channel), VXWL_E) /* a channel number */  \
     X(int, VXWL_QueryWPSHwPbc, (int* pressed), (pressed), VXWL_E)                              \
     X(int, VXWL_WPSDisconnect, (void), (), VXWL_E)                                            \
     X(int, VXWL_ConnectWPSProfile, (WPS_CREDENTIAL credential), (credential), VXWL_E)          \

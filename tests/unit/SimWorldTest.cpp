@@ -457,3 +457,30 @@ TEST_F(SimFixture, DriverInitialisationAndEapHostWindow)
     Advance(1000);
     EXPECT_EQ((std::vector<uint32_t>{VXWL_MSG_ENABLE_MAIN, VXWL_MSG_CONNECT_SURVEY}), posts);
 }
+
+TEST_F(SimFixture, SystemServiceHandOverAndDriverValuesFromTheScenario)
+{
+    world.SetWinOS(8);
+    world.VXWL_WriteRegValue("NetworkType", VXWL_REG_TEXT, "1", 1);
+    EXPECT_EQ(VX_ZERO_CONFIG_SYSTEM, world.VXWL_IsZeroConfig());
+    world.VXWL_Release();
+    EXPECT_EQ(0, world.VXWL_IsWpaCapable());
+    world.VXWL_AdapterSelect(&Adapter(), NoCallback, Window());
+    EXPECT_EQ(0, world.VXWL_IsZeroConfig());
+    EXPECT_EQ(1, world.VXWL_IsWpaCapable());
+
+    // A driver left in AP mode while the stored mode is station.
+    SimScenario s = SimScenario::FromIni("[Adapter]\nDriverOpMode=1\nHwRadio=0\n");
+    world.Reset(s);
+    EXPECT_EQ(OP_MODE_STATION, world.VXWL_ReadOpMode());
+    EXPECT_EQ(OP_MODE_AP, world.VXWL_QueryOPMode());
+    int hw = 1, sw = 0;
+    world.VXWL_QueryHWAndSWRadioState(&hw, &sw);
+    EXPECT_EQ(0, hw);
+    EXPECT_TRUE(world.SetScenarioValue("Adapter.InitPolls", "1"));
+    int done = 1;
+    world.VXWL_QueryInitState(&done);
+    EXPECT_EQ(0, done);
+    world.VXWL_QueryInitState(&done);
+    EXPECT_EQ(1, done);
+}
