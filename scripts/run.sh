@@ -37,25 +37,31 @@ vxctl="$VX_RUN_DIR/tests/vxctl.exe"
 desktop="shell,1024x768"
 "$VX_WINE" explorer /desktop="$desktop" "$bin/VxUI.exe" "$@" &
 app=$!
-# explorer does not pass the exit code on, so vxctl's complaint tells that it found nothing.
-ctl() { ! "$VX_WINE" explorer /desktop="$desktop" "$vxctl" "$1" 2>&1 | grep -q "not running"; }
+# explorer neither passes the exit code on nor always returns soon: bound it, and read
+# vxctl's complaint to tell that it found nothing.
+ctl() {
+  local out
+  out=$(timeout 20 "$VX_WINE" explorer /desktop="$desktop" "$vxctl" "$1" 2>&1 </dev/null) || true
+  ! grep -q "not running" <<<"$out"
+}
 
 if [ -z "$shot" ]; then
   wait "$app"
   exit 0
 fi
 
-# Wait until the utility answers, let it settle, take the picture and end it.
+# Wait until the utility runs, let it settle, take the picture and end it.
 for _ in $(seq 1 150); do
-  ctl launch && break
+  pgrep -f "$bin/VxUI.exe" >/dev/null && break
   sleep 0.2
 done
-sleep 2
+sleep 3
 import -window root "$shot"
 ctl exit || true
 for _ in $(seq 1 50); do
-  kill -0 "$app" 2>/dev/null || break
+  pgrep -f "$bin/VxUI.exe" >/dev/null || break
   sleep 0.2
 done
+pkill -f "$bin/VxUI.exe" 2>/dev/null || true
 kill "$app" 2>/dev/null || true
 echo "run: screenshot written to $shot"
