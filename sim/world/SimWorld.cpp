@@ -482,10 +482,6 @@ bool SimWorld::SetNetworkValue(const uint8_t bssid[6], const std::string& key, c
         SimNetwork& n = m_networks[i];
         if (std::memcmp(n.bssid, bssid, 6) != 0)
             continue;
-        std::map<std::string, std::string> values;
-        char mac[18];
-        std::snprintf(mac, sizeof mac, "%02X:%02X:%02X:%02X:%02X:%02X", n.bssid[0], n.bssid[1], n.bssid[2],
-                      n.bssid[3], n.bssid[4], n.bssid[5]);
         std::string lower = key;
         for (char& c : lower)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

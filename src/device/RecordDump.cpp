@@ -43,6 +43,40 @@ void Head(const char* indent, const char* text)
     VxTraceLevel(kDumpLevel, "[VxUI] %s%s\n", indent, text);
 }
 
+void SecretBytes(const char* indent, const char* name, size_t length)
+{
+    VxTraceLevel(kDumpLevel, "[VxUI] %s%s = (%d characters)\n", indent, name, static_cast<int>(length));
+}
+
+void Ccx2(const char* indent, const CCX2_CONTROL& c)
+{
+    Int(indent, "Enable", c.Enable);
+    Int(indent, "CCKMEnable", c.CCKMEnable);
+    Int(indent, "RMEnable", c.RMEnable);
+    Int(indent, "DCRMEnable", c.DCRMEnable);
+    Int(indent, "CACEnable", c.CACEnable);
+    Int(indent, "FastRoamEnable", c.FastRoamEnable);
+    Int(indent, "NetworkEAP", c.NetworkEAP);
+    Int(indent, "RotateProfile", c.RotateProfile);
+    Int(indent, "dBmToRoam", c.dBmToRoam);
+    Int(indent, "TuLimit", c.TuLimit);
+    Int(indent, "MFP", c.MFP);
+    Int(indent, "RFRoamEnable", c.RFRoamEnable);
+    Int(indent, "VoiceRate", c.VoiceRate);
+}
+
+void Credential(const char* indent, const WPS_CREDENTIAL& c)
+{
+    Int(indent, "SsidLength", c.SsidLength);
+    Text(indent, "SSID", VxSsidString(c.SSID, c.SsidLength).c_str(), VX_SSID_MAX);
+    VxTraceLevel(kDumpLevel, "[VxUI] %sAuthType = 0x%X\n", indent, c.AuthType);
+    VxTraceLevel(kDumpLevel, "[VxUI] %sEncrType = 0x%X\n", indent, c.EncrType);
+    Int(indent, "KeyIndex", c.KeyIndex);
+    Int(indent, "KeyLength", c.KeyLength);
+    SecretBytes(indent, "Key", c.KeyLength < sizeof c.Key ? c.KeyLength : sizeof c.Key);
+    Mac(indent, "MacAddr", c.MacAddr);
+}
+
 void BlobKey(const char* name, const RT_BLOB_KEY& key)
 {
     VxTraceLevel(kDumpLevel, "[VxUI] \tRT_BLOB_KEY %s:\n", name);
@@ -146,4 +180,95 @@ void VxDumpWlanProfile(const WLANPROFILE& p)
     Text(t, "strProfileName", p.strProfileName, sizeof p.strProfileName);
     Int(t, "nProfileID", p.nProfileID);
     Int(t, "bCacheUserInfo", p.bCacheUserInfo);
+}
+
+void VxDumpAdvanceConfigData(const ADVANCE_CONFIG_DATA& d)
+{
+    if (VxGetTraceLevel() < kDumpLevel)
+        return;
+    Head("", "struct ADVANCE_CONFIG_DATA:");
+    Int("\t", "BGProtection", d.BGProtection);
+    Head("\t", "CCX2_CONTROL CCX2Control:");
+    Ccx2("\t\t", d.CCX2Control);
+    Int("\t", "CountryRegion", d.CountryRegion);
+    Int("\t", "CountryRegionABand", d.CountryRegionABand);
+    Int("\t", "ShowAuthStatus", d.ShowAuthStatus);
+    Head("\t", "TRANSMIT_SETTING TransmitSetting:");
+    const TRANSMIT_SETTING& t = d.TransmitSetting;
+    Int("\t\t", "PhyMode", t.PhyMode);
+    Int("\t\t", "MCS", t.MCS);
+    Int("\t\t", "BW", t.BW);
+    Int("\t\t", "ShortGI", t.ShortGI);
+    Int("\t\t", "STBC", t.STBC);
+    Int("\t\t", "TRANSNO", t.TRANSNO);
+    Int("\t\t", "HTMODE", t.HTMODE);
+    Int("\t\t", "EXTCHA", t.EXTCHA);
+    Int("\t\t", "LEGACYMODE", t.LEGACYMODE);
+    Int("\t", "TransRate", d.TransRate);
+    Int("\t", "TXBurst", d.TXBurst);
+    Int("\t", "WirelessMode", d.WirelessMode);
+    Int("\t", "EnableTcpWindowSize", d.EnableTcpWindowSize);
+}
+
+void VxDumpAdvanceOid(const ADVANCE_OID& o)
+{
+    if (VxGetTraceLevel() < kDumpLevel)
+        return;
+    Head("", "struct ADVANCE_OID:");
+    Head("\t", "phyMode:");
+    Int("\t\t", "WirelessMode", o.phyMode.WirelessMode);
+    Int("\t\t", "HtMode", o.phyMode.HtMode);
+    Int("\t\t", "Mcs", o.phyMode.Mcs);
+    Int("\t\t", "Bw", o.phyMode.Bw);
+    Int("\t\t", "Stbc", o.phyMode.Stbc);
+    Int("\t\t", "ShortGI", o.phyMode.ShortGI);
+    Int("\t", "nBGProtection", o.nBGProtection);
+    Int("\t", "bTXBurst", o.bTXBurst);
+    Int("\t", "CountryRegIndex11BG", o.CountryRegIndex11BG);
+    Int("\t", "CountryRegIndex11A", o.CountryRegIndex11A);
+    Int("\t", "RTphyMode", o.RTphyMode);
+    Int("\t", "nTXRate", o.nTXRate);
+}
+
+void VxDumpCcx2Control(const CCX2_CONTROL& c)
+{
+    if (VxGetTraceLevel() < kDumpLevel)
+        return;
+    Head("", "struct CCX2_CONTROL:");
+    Ccx2("\t", c);
+}
+
+void VxDumpWpsMode(const WPS_MODE& m)
+{
+    if (VxGetTraceLevel() < kDumpLevel)
+        return;
+    Head("", "struct WPS_MODE:");
+    VxTraceLevel(kDumpLevel, "[VxUI] \tWpsMode = 0x%X\n", m.WpsMode);
+    SecretBytes("\t", "PIN", strnlen(m.PIN, sizeof m.PIN));
+    Int("\t", "SsidLength", m.SsidLength);
+    Text("\t", "WpsSSID", VxSsidString(m.WpsSSID, m.SsidLength).c_str(), VX_SSID_MAX);
+    Mac("\t", "Bssid", m.Bssid);
+    Int("\t", "Channel", m.Channel);
+    Int("\t", "ConfigMode", m.ConfigMode);
+}
+
+void VxDumpWpsCredential(const WPS_CREDENTIAL& c)
+{
+    if (VxGetTraceLevel() < kDumpLevel)
+        return;
+    Head("", "struct WPS_CREDENTIAL:");
+    Credential("\t", c);
+}
+
+void VxDumpWpsProfile(const WPS_PROFILE& p)
+{
+    if (VxGetTraceLevel() < kDumpLevel)
+        return;
+    Head("", "struct WPS_PROFILE:");
+    Int("\t", "ProfileCnt", p.ProfileCnt);
+    const uint32_t n = p.ProfileCnt < VX_WPS_MAX_CREDENTIALS ? p.ProfileCnt : VX_WPS_MAX_CREDENTIALS;
+    for (uint32_t i = 0; i < n; ++i) {
+        VxTraceLevel(kDumpLevel, "[VxUI] \tWPS_CREDENTIAL Profile[%u]:\n", i);
+        Credential("\t\t", p.Profile[i]);
+    }
 }

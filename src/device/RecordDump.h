@@ -6,3 +6,10 @@
 #include "device/VxWLRecords.h"
 
 void VxDumpWlanProfile(const WLANPROFILE& profile);
+void VxDumpAdvanceConfigData(const ADVANCE_CONFIG_DATA& data);
+void VxDumpAdvanceOid(const ADVANCE_OID& oid);
+void VxDumpCcx2Control(const CCX2_CONTROL& control);
+void VxDumpWpsMode(const WPS_MODE& mode);
+void VxDumpWpsCredential(const WPS_CREDENTIAL& credential);
+// Prints the credentials the count announces, at most the record's 8.
+void VxDumpWpsProfile(const WPS_PROFILE& profile);

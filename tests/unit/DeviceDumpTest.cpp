@@ -62,3 +62,35 @@ TEST_F(DeviceDump, ProfileDumpFormatWithSecretsAsLengths)
     EXPECT_EQ(std::string::npos, g_dump.find("pw!"));
     EXPECT_NE(std::string::npos, g_dump.find("[VxUI] \tbCacheUserInfo = 0\n"));
 }
+
+TEST_F(DeviceDump, WpsRecordsHidePinAndKeysAndStayWithinTheTable)
+{
+    VxSetTraceLevel(4);
+    WPS_MODE m{};
+    std::memcpy(m.PIN, "12345670", 8); // not terminated
+    m.SsidLength = 4;
+    std::memcpy(m.WpsSSID, "Home", 4);
+    VxDumpWpsMode(m);
+    WPS_PROFILE p{};
+    p.ProfileCnt = 200;
+    std::memcpy(p.Profile[7].Key, "wps-passphrase", 14);
+    p.Profile[7].KeyLength = 14;
+    VxDumpWpsProfile(p);
+    EXPECT_NE(std::string::npos, g_dump.find("[VxUI] \tPIN = (8 characters)\n"));
+    EXPECT_NE(std::string::npos, g_dump.find("[VxUI] \tWpsSSID = Home\n"));
+    EXPECT_NE(std::string::npos, g_dump.find("[VxUI] \tWPS_CREDENTIAL Profile[7]:\n"));
+    EXPECT_EQ(std::string::npos, g_dump.find("Profile[8]"));
+    EXPECT_NE(std::string::npos, g_dump.find("[VxUI] \t\tKey = (14 characters)\n"));
+    EXPECT_EQ(std::string::npos, g_dump.find("12345670"));
+    EXPECT_EQ(std::string::npos, g_dump.find("wps-passphrase"));
+
+    g_dump.clear();
+    ADVANCE_CONFIG_DATA d{};
+    d.TransmitSetting.MCS = 33;
+    d.CCX2Control.dBmToRoam = 70;
+    VxDumpAdvanceConfigData(d);
+    EXPECT_NE(std::string::npos, g_dump.find("[VxUI] \tCCX2_CONTROL CCX2Control:\n"));
+    EXPECT_NE(std::string::npos, g_dump.find("[VxUI] \t\tdBmToRoam = 70\n"));
+    EXPECT_NE(std::string::npos, g_dump.find("[VxUI] \tTRANSMIT_SETTING TransmitSetting:\n"));
+    EXPECT_NE(std::string::npos, g_dump.find("[VxUI] \t\tMCS = 33\n"));
+}
