@@ -331,21 +331,39 @@ void CButtonST::DrawIconAndText(HDC hDC, const RECT& rc, UINT itemState)
         ::GetWindowTextA(m_hWnd, text, sizeof text);
     const bool hasText = text[0] != '\0';
 
+    HFONT hFont = m_hWnd ? GetFont() : nullptr;
+    CSelect font(hDC, hFont ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(DEFAULT_GUI_FONT));
+    const UINT align = (m_nAlign == ST_ALIGN_LEFT ? DT_LEFT : DT_CENTER) | DT_WORDBREAK;
+
     if (hIcon) {
         const SIZE sz = IconSize(hIcon);
-        int x = hasText ? content.left + 2 : content.left + (content.right - content.left - sz.cx) / 2;
-        int y = content.top + (content.bottom - content.top - sz.cy) / 2;
-        ::DrawState(hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(hIcon), 0, x, y, sz.cx, sz.cy,
-                    DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
-        if (hasText)
-            content.left = x + sz.cx + 4;
+        const UINT state = DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL);
+        // A button tall enough for the icon above a line of text stacks them.
+        TEXTMETRICA tm{};
+        ::GetTextMetricsA(hDC, &tm);
+        const int contentH = content.bottom - content.top;
+        if (hasText && contentH >= sz.cy + 2 + tm.tmHeight) {
+            RECT calc = content;
+            ::DrawTextA(hDC, text, -1, &calc, align | DT_CALCRECT);
+            int textH = calc.bottom - calc.top;
+            if (sz.cy + 2 + textH > contentH)
+                textH = tm.tmHeight;
+            const int top = content.top + (contentH - (sz.cy + 2 + textH)) / 2;
+            const int x = content.left + (content.right - content.left - sz.cx) / 2;
+            ::DrawState(hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(hIcon), 0, x, top, sz.cx, sz.cy, state);
+            content.top = top + sz.cy + 2;
+            content.bottom = content.top + textH;
+        } else {
+            const int x = hasText ? content.left + 2 : content.left + (content.right - content.left - sz.cx) / 2;
+            const int y = content.top + (contentH - sz.cy) / 2;
+            ::DrawState(hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(hIcon), 0, x, y, sz.cx, sz.cy, state);
+            if (hasText)
+                content.left = x + sz.cx + 4;
+        }
     }
     if (!hasText)
         return;
 
-    HFONT hFont = m_hWnd ? GetFont() : nullptr;
-    CSelect font(hDC, hFont ? hFont : ::GetStockObject(DEFAULT_GUI_FONT));
-    const UINT align = (m_nAlign == ST_ALIGN_LEFT ? DT_LEFT : DT_CENTER) | DT_WORDBREAK;
     RECT calc = content;
     ::DrawTextA(hDC, text, -1, &calc, align | DT_CALCRECT);
     const int h = calc.bottom - calc.top;

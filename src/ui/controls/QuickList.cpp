@@ -250,6 +250,7 @@ void CQuickList::DrawRow(const DRAWITEMSTRUCT& dis)
     itemRect.left = LVIR_BOUNDS;
     SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&itemRect));
     const int dy = dis.rcItem.top - itemRect.top;
+    VxFillSolidRect(dis.hDC, dis.rcItem, ::GetSysColor(COLOR_WINDOW)); // beyond the last column
     const bool focused = ::GetFocus() == m_hWnd;
     const int columns = GetColumnCount();
     for (int col = 0; col < columns; ++col) {
