@@ -907,10 +907,10 @@ void SimWorld::Connect(const WLANPROFILE& p)
         m_link.event = m_hwRadio ? VX_EVENT_SW_RADIO_OFF : VX_EVENT_HW_RADIO_OFF;
         return;
     }
-    if (p.SsidLength == 0 && !(p.bBssid == 1))
-        return;
-    if (IsPark(p.Ssid, p.SsidLength))
-        return;
+    static const uint8_t zero[6] = {};
+    const bool byBssid = p.bBssid == 1 && std::memcmp(p.Bssid, zero, 6) != 0;
+    if (!byBssid && (p.SsidLength == 0 || IsPark(p.Ssid, p.SsidLength)))
+        return; // nothing to associate with, or the parking SSID
 
     const uint64_t gen = m_linkGen;
     const int step = std::max(1, m_scenario.stepMs);

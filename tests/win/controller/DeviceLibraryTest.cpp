@@ -347,3 +347,54 @@ TEST_F(DeviceLibraryTest, CertificateBlobsAreAddressedWith32Bits)
     EXPECT_EQ(0u, static_cast<uint8_t*>(low)[100]);
     VxLowFree(low);
 }
+
+TEST_F(DeviceLibraryTest, RecordsPassedByValueArriveWhole)
+{
+    Start();
+    WPS_MODE mode{};
+    mode.ConfigMode = 1;
+    mode.Channel = 9;
+    std::memcpy(mode.PIN, "12345670", 8);
+    WPS_PROFILE profile{};
+    profile.ProfileCnt = 8;
+    profile.Profile[7].KeyLength = 5;
+    std::memcpy(profile.Profile[7].Key, "abcde", 5);
+    m_lib.VXWL_WriteWPSProfile(mode, profile);
+    WPS_MODE mode2{};
+    WPS_PROFILE profile2{};
+    m_lib.VXWL_ReadWPSProfile(&mode2, &profile2);
+    EXPECT_EQ(0, std::memcmp(&mode, &mode2, sizeof mode));
+    EXPECT_EQ(0, std::memcmp(&profile, &profile2, sizeof profile));
+
+    ADVANCE_CONFIG_DATA cfg{};
+    cfg.EnableTcpWindowSize = 1;
+    cfg.WirelessMode = VX_WMODE_BGN;
+    cfg.TransmitSetting.MCS = 33;
+    m_lib.VXWL_WriteAdvanceCfgData(cfg);
+    ADVANCE_CONFIG_DATA cfg2{};
+    EXPECT_EQ(1, m_lib.VXWL_ReadConfigData(&cfg2));
+    EXPECT_EQ(0, std::memcmp(&cfg, &cfg2, sizeof cfg));
+
+    // Connect by profile, park the adapter with the SSID record, come back by BSSID.
+    WLANPROFILE p{};
+    const VX_SSID cafe = VxMakeSsid("OpenCafe");
+    p.SsidLength = cafe.SsidLength;
+    std::memcpy(p.Ssid, cafe.Ssid, sizeof p.Ssid);
+    p.enumNetworkType = VX_NETWORK_INFRA;
+    p.enumEncryStatus = VX_ENCRY_NONE;
+    m_lib.VXWL_SetWLANProfile(&p);
+    m_sim.AdvanceClock(2000);
+    ASSERT_TRUE(VxLinkIsConnected(Status()));
+    VX_SSID park{};
+    park.SsidLength = 32;
+    std::memset(park.Ssid, 0x10, sizeof park.Ssid);
+    m_lib.VXWL_SetSSID(park);
+    m_sim.AdvanceClock(2000);
+    EXPECT_FALSE(VxLinkIsConnected(Status()));
+    const uint8_t bssid[6] = {0x02, 0, 0, 0, 0, 0x01};
+    m_lib.VXWL_SetBSSID(bssid);
+    m_sim.AdvanceClock(2000);
+    const VX_LINK_STATUS s = Status();
+    EXPECT_TRUE(VxLinkIsConnected(s));
+    EXPECT_EQ(0, std::memcmp(bssid, s.Bssid, 6));
+}
