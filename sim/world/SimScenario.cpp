@@ -213,6 +213,7 @@ bool SimScenario::SetValue(const std::string& name, const std::string& value)
                              {"system.eaphost", &eapHost},
                              {"system.ieee80211h", &ieee80211h},
                              {"system.repositorytime", &repositTime},
+                             {"system.ssoavailable", &ssoAvailable},
                              {"adapter.80211a", &aSupport},
                              {"adapter.80211n", &nSupport},
                              {"adapter.bw40bg", &bw40bg},
@@ -248,7 +249,8 @@ SimScenario SimScenario::FromIni(const std::string& text)
     SimScenario s;
     static const char* systemKeys[] = {"WinOS", "ZeroConfig", "RunOnceTool", "RunOnceChoice", "Admin", "Wow64",
                                        "AllowStandardUserProfile", "AllowStandardUserAdvance", "MoreThanOneUser",
-                                       "MSConfigService", "EapHost", "IEEE80211H", "RepositoryTime"};
+                                       "MSConfigService", "EapHost", "IEEE80211H", "RepositoryTime",
+                                       "SSOAvailable"};
     for (const char* k : systemKeys)
         if (ini.Has("System", k))
             s.SetValue(std::string("system.") + k, ini.Get("System", k));

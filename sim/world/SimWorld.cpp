@@ -63,6 +63,7 @@ void SimWorld::Load(const SimScenario& scenario)
     RestoreStored();
     if (scenario.driverOpMode >= OP_MODE_STATION && scenario.driverOpMode <= OP_MODE_STATION_AP)
         m_opModeDriver = scenario.driverOpMode;
+    m_sso.bAvailable = scenario.ssoAvailable ? 1 : 0;
 }
 
 void SimWorld::ApplyScenario(const SimScenario& scenario)
@@ -415,6 +416,8 @@ bool SimWorld::SetScenarioValue(const std::string& name, const std::string& valu
         m_opModeDriver = m_scenario.driverOpMode;
     else if (key == "adapter.hwradio" && hwRadio != m_scenario.hwRadio)
         SetHardwareRadio(m_scenario.hwRadio);
+    else if (key == "system.ssoavailable")
+        m_sso.bAvailable = m_scenario.ssoAvailable ? 1 : 0;
     return true;
 }
 

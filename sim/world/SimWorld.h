@@ -61,6 +61,7 @@ struct SimScenario {
     bool msConfigService = true;
     bool eapHost = true;
     int zeroConfig = 0;
+    bool ssoAvailable = false; // first word of the single-sign-on record
     int runOnceToolResult = 1;
     int runOnceToolChoice = 1;
     // Adapter capabilities
@@ -94,7 +95,8 @@ struct SimScenario {
     // A scenario file's text; missing keys keep the built-in values, and [NetworkN] or
     // [AdapterN] sections replace the built-in networks or adapters ([NoNetworks] or
     // [NoAdapters] leave none). For example:
-    //   [System]   WinOS=8  Admin=0  Wow64=0  ZeroConfig=0  MSConfigService=1  EapHost=1 ...
+    //   [System]   WinOS=8  Admin=0  Wow64=0  ZeroConfig=0  MSConfigService=1  EapHost=1
+    //              SSOAvailable=0  MoreThanOneUser=0  RunOnceTool=1  RunOnceChoice=1 ...
     //   [Adapter]  DeviceModel=4  InitPolls=2  80211A=1  80211N=1  Antenna=0x22  MAC=00:0C:43:30:52:77
     //              DriverOpMode=-1  HwRadio=1  DriverName=...  DriverDesc=...
     //   [Timing]   ScanMs=1500  StepMs=300

@@ -477,6 +477,10 @@ TEST_F(SimFixture, SystemServiceHandOverAndDriverValuesFromTheScenario)
     int hw = 1, sw = 0;
     world.VXWL_QueryHWAndSWRadioState(&hw, &sw);
     EXPECT_EQ(0, hw);
+    EXPECT_TRUE(world.SetScenarioValue("System.SSOAvailable", "1"));
+    VX_SSO_RECORD sso{};
+    EXPECT_EQ(0, world.VXWL_ReadSSOStatus(&sso));
+    EXPECT_EQ(1u, sso.bAvailable);
     EXPECT_TRUE(world.SetScenarioValue("Adapter.InitPolls", "1"));
     int done = 1;
     world.VXWL_QueryInitState(&done);
