@@ -164,6 +164,52 @@ TEST_F(ButtonTest, TypeZeroIsPaletteIndex255EverywhereAndTheLookComesFromTheTint
     EXPECT_EQ(c.At(rc.right / 2, rc.bottom / 2), static_cast<COLORREF>(VxBlendColour(hilite, 0xA01E3C, 10)));
 }
 
+TEST_F(ButtonTest, BackgroundFollowsPointerPressAndSelection)
+{
+    m_shade.SetWindowText("");
+    m_shade.SetShade(CShadeButtonST::SHS_HSHADE, 0, 30, 0, 0, RGB(0, 0, 255), RGB(0, 255, 0));
+    const RECT rc = m_shade.GetClientRect();
+    const int w = rc.right, h = rc.bottom;
+    const CCeXDib& base = m_shade.GetBaseDib();
+    const CCeXDib& hover = m_shade.GetHoverDib();
+    const CCeXDib& selected = m_shade.GetSelectedDib();
+    // Colour a bitmap gives the pixel at (x, y) from the top, drawn at offset d.
+    auto expect = [&](const CCeXDib& dib, int x, int y, int d) {
+        return dib.GetPaletteColour(dib.GetPixelIndex(x - d, h - 1 - (y - d)));
+    };
+    Canvas c(w, h);
+    const int x = w / 2, y = h / 2;
+    m_shade.DrawButton(c.dc(), c.rect(), 0);
+    EXPECT_EQ(c.At(x, y), expect(base, x, y, 0));
+    m_shade.SetSelected(true);
+    m_shade.DrawButton(c.dc(), c.rect(), 0);
+    EXPECT_EQ(c.At(x, y), expect(selected, x, y, 0));
+    // The pointer over it wins over the selection; pressed shifts the picture by one pixel.
+    m_shade.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    ASSERT_TRUE(m_shade.IsPointerOver());
+    m_shade.DrawButton(c.dc(), c.rect(), 0);
+    EXPECT_EQ(c.At(x, y), expect(hover, x, y, 0));
+    m_shade.DrawButton(c.dc(), c.rect(), ODS_SELECTED);
+    EXPECT_EQ(c.At(x, y), expect(hover, x, y, 1));
+    m_shade.SendMessage(WM_MOUSELEAVE);
+    EXPECT_FALSE(m_shade.IsPointerOver());
+}
+
+TEST_F(ButtonTest, DisabledTextIsEmbossed)
+{
+    m_shade.SetWindowText("WWWW");
+    m_shade.SetShade(CShadeButtonST::SHS_NOISE, 0, 10, 100, RGB(200, 200, 200));
+    m_shade.SetColor(CButtonST::BTNST_COLOR_FG_OUT, RGB(255, 0, 0));
+    const RECT rc = m_shade.GetClientRect();
+    Canvas c(rc.right, rc.bottom);
+    m_shade.DrawButton(c.dc(), c.rect(), ODS_DISABLED);
+    EXPECT_GT(c.Count(c.rect(), ::GetSysColor(COLOR_3DSHADOW)), 0);
+    EXPECT_GT(c.Count(c.rect(), ::GetSysColor(COLOR_3DHILIGHT)), 0);
+    EXPECT_EQ(c.Count(c.rect(), RGB(255, 0, 0)), 0);
+    m_shade.DrawButton(c.dc(), c.rect(), 0);
+    EXPECT_GT(c.Count(c.rect(), RGB(255, 0, 0)), 0);
+}
+
 TEST_F(ButtonTest, PaletteAndTintFollowTheSystemColours)
 {
     m_shade.SetShade(CShadeButtonST::SHS_HBUMP, 8, 40, 5, RGB(0x30, 0x20, 0x10), 0xB4B4B4, 0x00FF00);
