@@ -398,3 +398,22 @@ TEST_F(DeviceLibraryTest, RecordsPassedByValueArriveWhole)
     EXPECT_TRUE(VxLinkIsConnected(s));
     EXPECT_EQ(0, std::memcmp(bssid, s.Bssid, 6));
 }
+
+TEST_F(DeviceLibraryTest, OnTheRealClockScansAndConnectsReportByThemselves)
+{
+    m_sim.SetManualClock(0);
+    m_sim.SetOption("Timing.ScanMs", "200");
+    m_sim.SetOption("Timing.StepMs", "50");
+    Start();
+    m_lib.VXWL_SiteSurveyScan(OnScanFinished);
+    EXPECT_TRUE(PumpUntil([] { return g_events.scansDone == 1; }, 3000));
+    WLANPROFILE p{};
+    const VX_SSID cafe = VxMakeSsid("OpenCafe");
+    p.SsidLength = cafe.SsidLength;
+    std::memcpy(p.Ssid, cafe.Ssid, sizeof p.Ssid);
+    p.enumNetworkType = VX_NETWORK_INFRA;
+    p.enumEncryStatus = VX_ENCRY_NONE;
+    m_lib.VXWL_SetWLANProfile(&p);
+    EXPECT_TRUE(PumpUntil([] { return g_events.Codes().size() >= 3; }, 3000));
+    EXPECT_TRUE(VxLinkIsConnected(Status()));
+}
