@@ -89,6 +89,15 @@ BOOL CPageDlg::PreTranslateMessage(MSG* pMsg)
         ::SendMessageA(pMsg->hwnd, BM_CLICK, 0, 0);
         return TRUE;
     }
+    if (pMsg->wParam == VK_RETURN) {
+        // The page's own default button, as the dialog manager would press it.
+        const LRESULT def = SendMessage(DM_GETDEFID);
+        HWND hDef = HIWORD(def) == DC_HASDEFID ? GetDlgItem(LOWORD(def)) : nullptr;
+        if (hDef && LOWORD(def) != IDOK && ::IsWindowEnabled(hDef) && ::IsWindowVisible(hDef)) {
+            ::SendMessageA(hDef, BM_CLICK, 0, 0);
+            return TRUE;
+        }
+    }
     SendMessage(WM_COMMAND, MAKEWPARAM(pMsg->wParam == VK_RETURN ? IDOK : IDCANCEL, BN_CLICKED), 0);
     return TRUE;
 }

@@ -30,6 +30,18 @@ bool Shown(const CWnd& w)
     return (w.GetStyle() & WS_VISIBLE) != 0;
 }
 
+// A page with a default button that counts its presses.
+class CDefaultButtonPage : public CPageDlg {
+public:
+    int m_nPressed = 0;
+
+protected:
+    BEGIN_MSG_MAP(CDefaultButtonPage, CPageDlg)
+        ON_COMMAND(310, OnPressed)
+    END_MSG_MAP()
+    void OnPressed() { ++m_nPressed; }
+};
+
 class TabDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -174,6 +186,23 @@ TEST_F(TabDialogTest, EnterAndEscapeOnAPageCloseNothing)
     // A command IDOK sent to the container itself closes nothing either.
     m_tab.SendMessage(WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(Shown(m_tab));
+}
+
+TEST_F(TabDialogTest, EnterOnAPageWithADefaultButtonPressesIt)
+{
+    DialogTemplate t("", WS_CHILD | DS_CONTROL | WS_VISIBLE, 200, 100);
+    t.Add("EDIT", "", 300, WS_BORDER | WS_TABSTOP, 10, 20, 80, 12)
+        .Add("BUTTON", "Connect", 310, BS_DEFPUSHBUTTON | WS_TABSTOP, 10, 40, 50, 14);
+    CDefaultButtonPage page;
+    ASSERT_TRUE(page.CreateIndirect(t.Get(), &m_tab));
+    m_host.ShowWindow(SW_SHOW);
+    m_host.SetForegroundWindow();
+    HWND hEdit = page.GetDlgItem(300);
+    ::SetFocus(hEdit);
+    ::PostMessageA(hEdit, WM_KEYDOWN, VK_RETURN, 1);
+    PumpMessages(50);
+    EXPECT_EQ(page.m_nPressed, 1);
+    EXPECT_TRUE(m_host.IsWindowVisible());
 }
 
 TEST_F(TabDialogTest, PageDrawsAnEtchedLineAcrossItsTop)
