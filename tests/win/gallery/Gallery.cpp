@@ -409,7 +409,8 @@ LRESULT CGalleryDlg::OnGetCell(WPARAM wParam, LPARAM lParam)
     case 3:
         d->m_nBarMaxValue = 100;
         d->m_nBarValue = n.signal;
-        d->m_nBarEdge = 3;
+        if (d->m_nItem % 2)
+            d->m_nBarEdge = 3; // as the site survey draws them; the others keep the sunken frame
         break;
     }
     return 0;
