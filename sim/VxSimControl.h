@@ -16,13 +16,15 @@ typedef void(VXWLAPI_CALL* PFN_VxSim_SetUserAdmin)(int admin);
 typedef int(VXWLAPI_CALL* PFN_VxSim_GetCallLog)(char* buffer, int size);
 typedef void(VXWLAPI_CALL* PFN_VxSim_ClearCallLog)(void);
 // A scenario value by its file name, e.g. ("System.WinOS", "8"), ("Timing.ScanMs", "200").
+// Driver values take effect at once: Adapter.InitPolls, Adapter.DriverOpMode, Adapter.HwRadio,
+// System.SSOAvailable; ("Adapter.WpsButton", "1") presses the adapter's own push button.
 typedef int(VXWLAPI_CALL* PFN_VxSim_SetOption)(const char* name, const char* value);
 typedef int(VXWLAPI_CALL* PFN_VxSim_SetAdapterPresent)(int index, int present);
 typedef void(VXWLAPI_CALL* PFN_VxSim_SetHardwareRadio)(int on);
 // A network given as "key=value" lines, with the keys of a [NetworkN] scenario section.
 typedef int(VXWLAPI_CALL* PFN_VxSim_AddNetwork)(const char* definition);
 typedef int(VXWLAPI_CALL* PFN_VxSim_RemoveNetwork)(const char* bssid);
-// Keys: Rssi, Key, SSID, Channel, WpsButton.
+// Keys: Rssi, Key, SSID, Channel, WpsButton (the access point's push button, 1 / 0).
 typedef int(VXWLAPI_CALL* PFN_VxSim_SetNetworkValue)(const char* bssid, const char* key, const char* value);
 // The next call of the named entry point returns `result` and does nothing else.
 typedef void(VXWLAPI_CALL* PFN_VxSim_FailNextCall)(const char* entryPoint, int result);

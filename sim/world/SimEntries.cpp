@@ -1039,6 +1039,7 @@ int SimWorld::VXWL_WritePACList(const VX_PAC_LIST_DESC* list, const char* profil
     if (p)
         entries.assign(p, p + n);
     m_pacLists[Text(profileName, VX_NAME_SIZE)] = entries;
+    PersistPacLists();
     return kOk;
 }
 
@@ -1515,7 +1516,14 @@ int SimWorld::VXWL_QueryWPSHwPbc(int* pressed)
     LOCK;
     if (!pressed)
         return kFail;
-    *pressed = 0;
+    *pressed = m_hwPbcPressed ? 1 : 0;
+    if (m_hwPbcPressed) {
+        m_hwPbcPressed = false;
+        WPS_MODE run{};
+        run.WpsMode = VX_WPS_RUN_PBC;
+        run.ConfigMode = 1;
+        VXWL_SetWPSMode(run);
+    }
     return kOk;
 }
 

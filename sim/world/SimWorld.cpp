@@ -133,6 +133,7 @@ void SimWorld::ApplyScenario(const SimScenario& scenario)
     m_wpsStatus = 0;
     m_wpsResult = WPS_PROFILE{};
     m_wpsChannel = 0;
+    m_hwPbcPressed = false;
     m_hosted = false;
     m_wapiCerts.clear();
 }
@@ -166,9 +167,49 @@ void SimWorld::PersistProfiles()
     m_store->Write("ActiveProfile", std::vector<uint8_t>(m_activeProfile.begin(), m_activeProfile.end()));
 }
 
+// PAC lists: per list the name length (u32), the name, the count (u32) and the entries.
+void SimWorld::PersistPacLists()
+{
+    std::vector<uint8_t> bytes;
+    auto put32 = [&](uint32_t v) {
+        const uint8_t b[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+        bytes.insert(bytes.end(), b, b + 4);
+    };
+    for (const auto& list : m_pacLists) {
+        put32(static_cast<uint32_t>(list.first.size()));
+        bytes.insert(bytes.end(), list.first.begin(), list.first.end());
+        put32(static_cast<uint32_t>(list.second.size()));
+        const uint8_t* p = reinterpret_cast<const uint8_t*>(list.second.data());
+        bytes.insert(bytes.end(), p, p + list.second.size() * sizeof(VX_PAC_ENTRY));
+    }
+    m_store->Write("PacLists", bytes);
+}
+
 void SimWorld::RestoreStored()
 {
     std::vector<uint8_t> data;
+    if (m_store->Read("PacLists", data)) {
+        size_t pos = 0;
+        auto get32 = [&](uint32_t& v) {
+            if (data.size() - pos < 4)
+                return false;
+            v = VxReadU32(data.data() + pos);
+            pos += 4;
+            return true;
+        };
+        uint32_t n = 0, count = 0;
+        while (pos < data.size() && get32(n) && n <= data.size() - pos) {
+            const std::string name(reinterpret_cast<const char*>(data.data() + pos), n);
+            pos += n;
+            if (!get32(count) || count > VX_PAC_LIST_MAX || count * sizeof(VX_PAC_ENTRY) > data.size() - pos)
+                break;
+            std::vector<VX_PAC_ENTRY> entries(count);
+            if (count)
+                std::memcpy(entries.data(), data.data() + pos, count * sizeof(VX_PAC_ENTRY));
+            pos += count * sizeof(VX_PAC_ENTRY);
+            m_pacLists[name] = entries;
+        }
+    }
     if (m_store->Read("Profiles", data) && data.size() % sizeof(WLANPROFILE) == 0) {
         m_profiles.resize(data.size() / sizeof(WLANPROFILE));
         if (!data.empty())
@@ -402,13 +443,18 @@ bool SimWorld::IsLinked() const
 bool SimWorld::SetScenarioValue(const std::string& name, const std::string& value)
 {
     std::lock_guard<std::recursive_mutex> lock(m_lock);
+    std::string key = name;
+    for (char& c : key)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (key == "adapter.wpsbutton") {
+        if (value != "0")
+            PressAdapterWpsButton();
+        return true;
+    }
     const bool hwRadio = m_scenario.hwRadio;
     if (!m_scenario.SetValue(name, value))
         return false;
     // Values that describe the running driver take effect at once.
-    std::string key = name;
-    for (char& c : key)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (key == "adapter.initpolls")
         m_initPending = m_scenario.initPolls;
     else if (key == "adapter.driveropmode" && m_scenario.driverOpMode >= OP_MODE_STATION &&
@@ -518,6 +564,12 @@ bool SimWorld::SetNetworkValue(const uint8_t bssid[6], const std::string& key, c
 void SimWorld::PressWpsButton(const uint8_t bssid[6])
 {
     SetNetworkValue(bssid, "wpsbutton", "1");
+}
+
+void SimWorld::PressAdapterWpsButton()
+{
+    std::lock_guard<std::recursive_mutex> lock(m_lock);
+    m_hwPbcPressed = true;
 }
 
 // ---------------------------------------------------------------------------------------

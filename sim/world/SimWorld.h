@@ -173,6 +173,8 @@ public:
     bool SetNetworkValue(const uint8_t bssid[6], const std::string& key, const std::string& value);
     bool SetScenarioValue(const std::string& name, const std::string& value);
     void PressWpsButton(const uint8_t bssid[6]);
+    // The adapter's own push button: reported once, and the driver runs a PBC session.
+    void PressAdapterWpsButton();
 
     // The next call of the entry point returns `result` without any effect.
     void FailNextCall(const std::string& name, int result);
@@ -236,6 +238,7 @@ private:
     template <typename T>
     bool Restore(const std::string& name, T& value);
     void PersistProfiles();
+    void PersistPacLists();
     void RestoreStored();
     void ApplyScenario(const SimScenario& scenario);
 
@@ -336,6 +339,7 @@ private:
     bool m_wpsPin = false;
     WPS_PROFILE m_wpsResult{};
     int m_wpsChannel = 0;
+    bool m_hwPbcPressed = false; // reported once by VXWL_QueryWPSHwPbc
     // Hosted network
     bool m_hosted = false;
     // WAPI certificates

@@ -106,7 +106,17 @@ void VxScanRepository::Merge(uint8_t* list, size_t size, const VxScanDeviceQueri
     m_table.swap(work);
     m_stamps.swap(stamps);
     if (freshCount > 0) {
+        // Whole entries only, as many as the caller's buffer takes.
         std::memset(list, 0, size);
-        std::memcpy(list, m_table.data(), std::min<size_t>(size, m_table.size()));
+        if (size < VX_SCAN_TABLE_HEADER)
+            return;
+        uint32_t pos = VX_SCAN_TABLE_HEADER, count = 0;
+        VxScanTableReader merged(m_table.data(), m_table.size());
+        while (merged.Next(e) && e.length <= size - pos) {
+            std::memcpy(list + pos, e.bss, e.length);
+            pos += e.length;
+            ++count;
+        }
+        VxWriteU32(list, count);
     }
 }

@@ -208,6 +208,14 @@ TEST_F(DeviceRepository, MergedListStaysWithin64KiB)
     repo.Merge(many.bytes.data(), many.bytes.size(), device);
     EXPECT_EQ(many.count, repo.Count());
 
+    // A caller's buffer smaller than the merged list gets the entries that fit whole.
+    Table small2;
+    small2.Add(9, Khz(6));
+    Seconds(1);
+    repo.Merge(small2.bytes.data(), VX_SCAN_TABLE_HEADER + 124 * 3 + 10, device);
+    EXPECT_EQ(3u, VxReadU32(small2.bytes.data()));
+    EXPECT_EQ(3u, VxScanTableReader(small2.bytes.data(), small2.bytes.size()).CountEntries());
+
     // Remembered entries that would pass 64 KiB are dropped.
     VxScanRepository small{[this] { return now; }};
     Table big;

@@ -395,6 +395,12 @@ TEST_F(SimFixture, StoredSettingsSurviveARestartAndAResetClearsThem)
     a.VXWL_CopyProfileToCurrentSetting("home");
     a.VXWL_SetAndWriteRadioState(0);
     a.VXWL_SetAndWriteOPMode(OP_MODE_STATION_AP);
+    VX_PAC_ENTRY pac[2] = {};
+    std::snprintf(pac[1].szFileName, sizeof pac[1].szFileName, "corp.pac");
+    VX_PAC_LIST_DESC desc{2, 0};
+    const bool addressable = desc.SetEntries(pac); // natively the stack may lie above 4 GB
+    if (addressable)
+        a.VXWL_WritePACList(&desc, "Home");
 
     SimWorld b;
     b.SetStore(&store);
@@ -408,6 +414,13 @@ TEST_F(SimFixture, StoredSettingsSurviveARestartAndAResetClearsThem)
     EXPECT_EQ(0, b.VXWL_ReadRadioStatus());
     EXPECT_EQ(OP_MODE_STATION_AP, b.VXWL_ReadOpMode());
     EXPECT_EQ(VXWL_ERROR_DUPLICATE_PROFILE, b.VXWL_CheckDuplicatedProfileName("HOME"));
+    if (addressable) {
+        VX_PAC_ENTRY back[4] = {};
+        int pacCount = 4;
+        b.VXWL_ReadPACList(back, &pacCount, "Home");
+        EXPECT_EQ(2, pacCount);
+        EXPECT_STREQ("corp.pac", back[1].szFileName);
+    }
 
     // Renaming through the write key keeps the active name in step.
     std::snprintf(p.strProfileName, sizeof p.strProfileName, "House");
@@ -487,4 +500,49 @@ TEST_F(SimFixture, SystemServiceHandOverAndDriverValuesFromTheScenario)
     EXPECT_EQ(0, done);
     world.VXWL_QueryInitState(&done);
     EXPECT_EQ(1, done);
+}
+
+TEST_F(SimFixture, WpsRunsEndWithCredentialsOrTheirFailureCode)
+{
+    auto run = [&](uint32_t mode, const char* pin) {
+        WPS_MODE m{};
+        m.WpsMode = mode;
+        std::memcpy(m.PIN, pin, std::strlen(pin));
+        const uint8_t router[6] = {2, 0, 0, 0, 0, 8};
+        std::memcpy(m.Bssid, router, 6);
+        world.VXWL_SetWPSMode(m);
+        Advance(20000);
+        uint32_t status = 0;
+        world.VXWL_QueryWPSStatus(&status);
+        return status;
+    };
+    EXPECT_EQ(258u, run(VX_WPS_RUN_PBC, "")); // no access point has its button pressed
+    EXPECT_EQ(VX_WPS_STATUS_PIN_BIT | 262u, run(VX_WPS_RUN_PIN, "11111111"));
+    EXPECT_EQ(VX_WPS_STATUS_PIN_BIT | 15u, run(VX_WPS_RUN_PIN, "12345670"));
+    WPS_PROFILE got{};
+    world.VXWL_QueryWPSProfile(&got);
+    ASSERT_EQ(1u, got.ProfileCnt);
+    EXPECT_EQ("WpsRouter", VxSsidString(got.Profile[0].SSID, got.Profile[0].SsidLength));
+    int channel = 0;
+    world.VXWL_QueryWPSAPChannel(&channel);
+    EXPECT_EQ(9, channel);
+
+    // The credential connects.
+    world.VXWL_ConnectWPSProfile(got.Profile[0]);
+    Advance(3000);
+    EXPECT_TRUE(VxLinkIsConnected(Status()));
+
+    // The adapter's own button: reported once, and the driver runs the session itself.
+    const uint8_t router[6] = {2, 0, 0, 0, 0, 8};
+    world.PressWpsButton(router);
+    world.SetScenarioValue("Adapter.WpsButton", "1");
+    int pressed = 0;
+    world.VXWL_QueryWPSHwPbc(&pressed);
+    EXPECT_EQ(1, pressed);
+    world.VXWL_QueryWPSHwPbc(&pressed);
+    EXPECT_EQ(0, pressed);
+    Advance(20000);
+    uint32_t status = 0;
+    world.VXWL_QueryWPSStatus(&status);
+    EXPECT_EQ(15u, status);
 }
