@@ -72,6 +72,8 @@ const Network kNetworks[] = {
 class CGalleryDlg : public CResizeDlg {
 public:
     CGalleryDlg() : CResizeDlg(0, nullptr) {}
+    // Opens the message box once the window is up (for a screenshot of it).
+    bool m_bOpenMessageBox = false;
 
 protected:
     const DLGTEMPLATE* GetTemplate(std::vector<BYTE>& storage) override
@@ -375,6 +377,8 @@ void CGalleryDlg::OnTimer(UINT_PTR id)
         m_hexEdit.GetInfoWnd().SetMode(VX_HINT_BELOW);
         m_hexEdit.ShowHint("Hex keys must have 10 or 26 characters");
     }
+    if (m_nTick == 4 && m_bOpenMessageBox)
+        ::PostMessageA(m_hWnd, WM_COMMAND, 500, 0);
     m_tx.AddValue(3.0 + 3.0 * std::sin(m_nTick / 3.0));
     m_rx.AddValue(2.0 + 2.0 * std::cos(m_nTick / 2.0));
 }
@@ -424,11 +428,12 @@ void CGalleryDlg::OnMessageBox()
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR cmdLine, int)
 {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&icc);
     CGalleryDlg dlg;
+    dlg.m_bOpenMessageBox = cmdLine && std::strstr(cmdLine, "--message-box");
     if (!dlg.Create(0, nullptr))
         return 1;
     dlg.ShowWindow(SW_SHOW);
