@@ -318,6 +318,25 @@ BOOL CQuickList::OnReflectedNotify(WPARAM, LPARAM lParam, LRESULT& lResult)
         lResult = 0;
         return TRUE;
     }
+    if (hdr->code == LVN_GETINFOTIPA || hdr->code == LVN_GETINFOTIPW) {
+        // Tooltips show the cell's text.
+        auto* tip = reinterpret_cast<NMLVGETINFOTIPA*>(lParam);
+        CListItemData data;
+        GetCellData(tip->iItem, tip->iSubItem, data);
+        if (tip->pszText && tip->cchTextMax > 0) {
+            if (hdr->code == LVN_GETINFOTIPW) {
+                auto* w = reinterpret_cast<NMLVGETINFOTIPW*>(lParam);
+                int i = 0;
+                for (; i < w->cchTextMax - 1 && data.m_strText.c_str()[i]; ++i)
+                    w->pszText[i] = static_cast<unsigned char>(data.m_strText.c_str()[i]);
+                w->pszText[i] = 0;
+            } else {
+                VxCopyText(tip->pszText, static_cast<size_t>(tip->cchTextMax), data.m_strText);
+            }
+        }
+        lResult = 0;
+        return TRUE;
+    }
     if (hdr->code == LVN_ODFINDITEMA || hdr->code == LVN_ODFINDITEMW) {
         // The list may ask in either character width.
         auto* fi = reinterpret_cast<NMLVFINDITEMA*>(lParam);

@@ -128,6 +128,30 @@ TEST_F(QuickListTest, FindItemComparesTheStartOfTheFocusedColumnWithWrapAround)
     EXPECT_EQ(m_list.SendMessage(LVM_FINDITEMA, 1, reinterpret_cast<LPARAM>(&fi)), 0);
 }
 
+TEST_F(QuickListTest, TooltipsAndDisplayRequestsGetTheCellText)
+{
+    SetRows({"Alpha", "A very long network name"});
+    char buf[64] = "";
+    NMLVGETINFOTIPA tip{};
+    tip.hdr.hwndFrom = m_list.m_hWnd;
+    tip.hdr.idFrom = 1023;
+    tip.hdr.code = LVN_GETINFOTIPA;
+    tip.pszText = buf;
+    tip.cchTextMax = 10;
+    tip.iItem = 1;
+    tip.iSubItem = 1;
+    m_host.SendMessage(WM_NOTIFY, 1023, reinterpret_cast<LPARAM>(&tip));
+    EXPECT_STREQ(buf, "A very lo"); // cut to the buffer
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = 0;
+    item.iSubItem = 1;
+    item.pszText = buf;
+    item.cchTextMax = sizeof buf;
+    m_list.SendMessage(LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(buf, "Alpha");
+}
+
 TEST_F(QuickListTest, ArrowKeysMoveTheCellCursorWithinTheColumnsAndAskTheParent)
 {
     SetRows({"a"});
