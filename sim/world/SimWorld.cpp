@@ -5,6 +5,7 @@
 #include "device/ScanTable.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstring>
 
@@ -999,9 +1000,17 @@ void SimWorld::Connect(const WLANPROFILE& p)
     }
 
     const Outcome outcome = Check(m_networks[static_cast<size_t>(index)], p);
-    Schedule(step, [this, gen, index, outcome, p] {
-        if (gen != m_linkGen || index >= static_cast<int>(m_networks.size()))
+    std::array<uint8_t, 6> target;
+    std::memcpy(target.data(), m_networks[static_cast<size_t>(index)].bssid, 6);
+    Schedule(step, [this, gen, target, outcome, p] {
+        if (gen != m_linkGen)
             return;
+        const int index = IndexOf(target.data());
+        if (index < 0) { // gone meanwhile
+            m_link.event = VX_EVENT_ASSOC_FAIL;
+            Emit(RS_CBS_AU_STATUS_LINK_DOWN);
+            return;
+        }
         const SimNetwork& n = m_networks[static_cast<size_t>(index)];
         if (outcome == Outcome::AssocFail || outcome == Outcome::AuthFail) {
             m_link.event = outcome == Outcome::AuthFail ? VX_EVENT_AUTH_FAIL : VX_EVENT_ASSOC_FAIL;
@@ -1025,10 +1034,14 @@ void SimWorld::Connect(const WLANPROFILE& p)
         const bool eap = n.security == SimSecurity::WPA_EAP || n.security == SimSecurity::WPA2_EAP;
         const int step = std::max(1, m_scenario.stepMs);
         if (eap) {
-            Schedule(step, [this, gen, outcome, step] {
+            Schedule(step, [this, gen, target, step] {
                 if (gen != m_linkGen)
                     return;
                 Emit(RS_CBS_AU_STATUS_AUTHENTICATING);
+                // The identity goes out now: credentials written meanwhile count.
+                const int index = IndexOf(target.data());
+                const Outcome outcome =
+                    index < 0 ? Outcome::EapTimeout : Check(m_networks[static_cast<size_t>(index)], m_current);
                 const uint64_t wait = outcome == Outcome::EapTimeout ? 6u * step : 2u * step;
                 Schedule(wait, [this, gen, outcome] {
                     if (gen != m_linkGen)
@@ -1065,6 +1078,14 @@ void SimWorld::Connect(const WLANPROFILE& p)
             }
         });
     });
+}
+
+int SimWorld::IndexOf(const uint8_t bssid[6]) const
+{
+    for (size_t i = 0; i < m_networks.size(); ++i)
+        if (std::memcmp(m_networks[i].bssid, bssid, 6) == 0)
+            return static_cast<int>(i);
+    return -1;
 }
 
 void SimWorld::IcvTick(uint64_t gen)

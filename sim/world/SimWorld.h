@@ -254,6 +254,7 @@ private:
 
     // Association
     int FindNetwork(const WLANPROFILE& p) const;
+    int IndexOf(const uint8_t bssid[6]) const;
     Outcome Check(const SimNetwork& n, const WLANPROFILE& p) const;
     void Connect(const WLANPROFILE& p);
     void ConnectBySsid(const VX_SSID& ssid, const uint8_t* bssid);

@@ -546,3 +546,24 @@ TEST_F(SimFixture, WpsRunsEndWithCredentialsOrTheirFailureCode)
     world.VXWL_QueryWPSStatus(&status);
     EXPECT_EQ(15u, status);
 }
+
+TEST_F(SimFixture, CredentialsWrittenDuringTheConnectAreTheOnesSent)
+{
+    WLANPROFILE p = Eap("CorpEAP", VX_EAP_PEAP);
+    std::snprintf(p.chID, sizeof p.chID, "alice");
+    world.VXWL_SetWLANProfile(&p); // no password yet
+    Advance(100);
+    world.VXWL_WriteIDnPasswd("", "wonderland");
+    Advance(3000);
+    EXPECT_TRUE(VxLinkIsConnected(Status()));
+    EXPECT_EQ(0, std::count(callbacks.begin(), callbacks.end(), uint32_t(RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED)));
+
+    // The target vanishing between the steps ends the attempt.
+    world.VXWL_Disassociate();
+    WLANPROFILE q = Profile("OpenCafe", VX_AUTH_OPEN, VX_ENCRY_NONE);
+    world.VXWL_SetWLANProfile(&q);
+    const uint8_t cafe[6] = {2, 0, 0, 0, 0, 1};
+    world.RemoveNetwork(cafe);
+    Advance(3000);
+    EXPECT_FALSE(VxLinkIsConnected(Status()));
+}
