@@ -1209,7 +1209,26 @@ struct VX_AP_IP_INFO {
 };
 static_assert(sizeof(VX_AP_IP_INFO) == 260, "VX_AP_IP_INFO");
 
-// Ping result of the diagnostic call (1024-byte buffer).
+// Ping result of the diagnostic library's test call (a 1024-byte buffer). The 16-bit values
+// are stored high byte first.
 constexpr int VX_DIAG_RESULT_SIZE = 1024;
+struct VX_DIAG_RESULT {
+    uint8_t IpVersion;        // 4 or 6
+    uint8_t IpAddress[4];
+    uint8_t MacAddress[6];
+    uint8_t PacketsSent;
+    uint8_t PacketsReceived[2];
+    uint8_t MinReplyMs[2];
+    uint8_t MaxReplyMs[2];
+    uint8_t Reserved[VX_DIAG_RESULT_SIZE - 18];
+
+    static uint16_t BigEndian16(const uint8_t (&b)[2]) { return static_cast<uint16_t>(b[0] << 8 | b[1]); }
+};
+static_assert(sizeof(VX_DIAG_RESULT) == VX_DIAG_RESULT_SIZE, "VX_DIAG_RESULT");
+VX_RECORD_CHECK(VX_DIAG_RESULT, MacAddress, 5);
+VX_RECORD_CHECK(VX_DIAG_RESULT, PacketsSent, 11);
+VX_RECORD_CHECK(VX_DIAG_RESULT, PacketsReceived, 12);
+VX_RECORD_CHECK(VX_DIAG_RESULT, MinReplyMs, 14);
+VX_RECORD_CHECK(VX_DIAG_RESULT, MaxReplyMs, 16);
 
 #pragma pack(pop)
