@@ -1,6 +1,7 @@
 #include "controller/HideDlg.h"
 
 #include "app/Globals.h"
+#include "app/LangWin.h"
 #include "app/Trace.h"
 #include "device/VxWLLib.h"
 
@@ -43,6 +44,7 @@ BOOL CHideDlg::OnInitDialog()
     VxTrace("[VxUI] Load dll Success: %s", VXWLAPI.LibraryPath());
     VxTrace("[VxUI] bShowUI = %d\n", bShowUI);
     VXWLAPI.VXWL_Initial("Ombrel", m_hWnd);
+    VxLoadLanguage(); // the language table, once; traces the file chosen
     G_pHideDlg = this;
 
     if (::GetSystemMetrics(SM_CYSCREEN) < VX_COMPACT_DESKTOP_HEIGHT) {

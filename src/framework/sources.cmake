@@ -4,3 +4,5 @@ list(APPEND VXUI_SOURCES
   framework/DataExchange.cpp
   framework/Dialog.cpp
   framework/Wnd.cpp)
+list(APPEND VXCORE_SOURCES framework/PageFontRule.cpp)
+list(APPEND VXUI_SOURCES framework/PageFont.cpp)
