@@ -155,6 +155,87 @@ void CButtonST::SetMenu(HMENU hMenu, HWND hCommandWnd)
         ::DestroyMenu(m_hMenu);
     m_hMenu = hMenu;
     m_hMenuWnd = hCommandWnd;
+    MakeMenuOwnerDrawn();
+}
+
+void CButtonST::MakeMenuOwnerDrawn()
+{
+    // Only the drawing flag changes: the items keep their texts (GetMenuString works).
+    const int n = m_hMenu ? ::GetMenuItemCount(m_hMenu) : 0;
+    for (int i = 0; i < n; ++i) {
+        MENUITEMINFOA mii{};
+        mii.cbSize = sizeof mii;
+        mii.fMask = MIIM_FTYPE | MIIM_SUBMENU;
+        if (!::GetMenuItemInfoA(m_hMenu, static_cast<UINT>(i), TRUE, &mii) || mii.hSubMenu ||
+            (mii.fType & (MFT_SEPARATOR | MFT_OWNERDRAW | MFT_BITMAP)))
+            continue;
+        mii.fMask = MIIM_FTYPE;
+        mii.fType |= MFT_OWNERDRAW;
+        ::SetMenuItemInfoA(m_hMenu, static_cast<UINT>(i), TRUE, &mii);
+    }
+}
+
+LRESULT CButtonST::OnMeasureMenuItem(WPARAM, LPARAM lParam)
+{
+    auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (!mis || mis->CtlType != ODT_MENU || !m_hMenu)
+        return FALSE;
+    char text[256] = "";
+    ::GetMenuStringA(m_hMenu, mis->itemID, text, sizeof text, MF_BYCOMMAND);
+    HDC hDC = ::GetDC(m_hWnd);
+    SIZE sz{0, 0};
+    TEXTMETRICA tm{};
+    {
+        HFONT hFont = GetFont();
+        CSelect font(hDC, hFont ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(DEFAULT_GUI_FONT));
+        RECT calc{0, 0, 0, 0};
+        ::DrawTextA(hDC, text, -1, &calc, DT_SINGLELINE | DT_CALCRECT);
+        sz.cx = calc.right - calc.left;
+        ::GetTextMetricsA(hDC, &tm);
+    }
+    ::ReleaseDC(m_hWnd, hDC);
+    mis->itemWidth = static_cast<UINT>(sz.cx + 20 + 12);
+    mis->itemHeight = static_cast<UINT>(tm.tmHeight + 6 > 18 ? tm.tmHeight + 6 : 18);
+    return TRUE;
+}
+
+LRESULT CButtonST::OnDrawMenuItem(WPARAM, LPARAM lParam)
+{
+    auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+    if (!dis || dis->CtlType != ODT_MENU)
+        return FALSE;
+    DrawMenuItem(*dis);
+    return TRUE;
+}
+
+void CButtonST::DrawMenuItem(const DRAWITEMSTRUCT& dis)
+{
+    HDC hDC = dis.hDC;
+    const bool selected = (dis.itemState & ODS_SELECTED) != 0;
+    const bool grayed = (dis.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
+    VxFillSolidRect(hDC, dis.rcItem, ::GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
+    COLORREF text = ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+    if (grayed)
+        text = ::GetSysColor(COLOR_GRAYTEXT);
+    if (dis.itemState & ODS_CHECKED) {
+        // A check mark in the left margin.
+        const int cx = dis.rcItem.left + 9, cy = (dis.rcItem.top + dis.rcItem.bottom) / 2;
+        CGdiObject<HPEN> pen(::CreatePen(PS_SOLID, 2, text));
+        CSelect select(hDC, pen);
+        POINT pts[3] = {{cx - 4, cy}, {cx - 1, cy + 3}, {cx + 4, cy - 3}};
+        ::Polyline(hDC, pts, 3);
+    }
+    char label[256] = "";
+    if (m_hMenu)
+        ::GetMenuStringA(m_hMenu, dis.itemID, label, sizeof label, MF_BYCOMMAND);
+    HFONT hFont = m_hWnd ? GetFont() : nullptr;
+    CSelect font(hDC, hFont ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(DEFAULT_GUI_FONT));
+    RECT r = dis.rcItem;
+    r.left += 20;
+    r.right -= 4;
+    ::SetBkMode(hDC, TRANSPARENT);
+    ::SetTextColor(hDC, text);
+    ::DrawTextA(hDC, label, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
 }
 
 LRESULT CButtonST::OnSetCheck(WPARAM wParam, LPARAM)
@@ -243,6 +324,7 @@ bool CButtonST::OnClicked()
         UpdateWindow();
         if (m_onMenuOpen)
             m_onMenuOpen(m_hMenu);
+        MakeMenuOwnerDrawn(); // again: the menu may have been changed since it was attached
         const RECT rc = GetWindowRect();
         const UINT cmd = static_cast<UINT>(::TrackPopupMenuEx(
             m_hMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, rc.left, rc.bottom, m_hWnd, nullptr));

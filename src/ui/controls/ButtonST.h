@@ -66,6 +66,8 @@ public:
 
     // Paints the button in the given state (ODS_* flags) into a DC.
     void DrawButton(HDC hDC, const RECT& rc, UINT itemState);
+    // Paints one item of the attached menu (WM_DRAWITEM of an ODT_MENU item).
+    void DrawMenuItem(const DRAWITEMSTRUCT& dis);
 
 protected:
     void OnSubclassed() override;
@@ -89,6 +91,8 @@ protected:
         ON_MESSAGE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
         ON_MESSAGE(WM_ERASEBKGND, OnEraseBkgnd)
         ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
+        ON_MESSAGE(WM_MEASUREITEM, OnMeasureMenuItem)
+        ON_MESSAGE(WM_DRAWITEM, OnDrawMenuItem)
     END_MSG_MAP()
 
     LRESULT OnDrawItem(WPARAM, LPARAM lParam);
@@ -102,6 +106,11 @@ protected:
     LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnEraseBkgnd(WPARAM, LPARAM) { return 1; }
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
+    // The pop-up menu is drawn by the button, in the button's font (the page font of the
+    // language table, so that every language's texts show).
+    LRESULT OnMeasureMenuItem(WPARAM, LPARAM lParam);
+    LRESULT OnDrawMenuItem(WPARAM, LPARAM lParam);
+    void MakeMenuOwnerDrawn();
 
     // Returns false when the button must not be touched any more (closing).
     bool OnClicked();

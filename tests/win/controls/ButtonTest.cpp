@@ -260,6 +260,48 @@ TEST_F(ButtonTest, ResizingRebuildsTheBitmapsAndAnEmptyButtonHasNone)
     EXPECT_EQ(m_shade.GetBaseDib().GetHeight(), 20);
 }
 
+TEST_F(ButtonTest, MenuItemsAreDrawnByTheButtonAndKeepTheirTexts)
+{
+    HMENU menu = ::CreatePopupMenu();
+    ::AppendMenuA(menu, MF_STRING, 32891, "EAP-MSCHAP v2");
+    ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(menu, MF_STRING | MF_GRAYED, 32893, "Generic Token Card (GTC)");
+    m_shade.SetMenu(menu, m_dlg.m_hWnd);
+    char text[64] = "";
+    ::GetMenuStringA(menu, 32893, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "Generic Token Card (GTC)");
+    MENUITEMINFOA mii{};
+    mii.cbSize = sizeof mii;
+    mii.fMask = MIIM_FTYPE;
+    ASSERT_TRUE(::GetMenuItemInfoA(menu, 32891, FALSE, &mii));
+    EXPECT_TRUE(mii.fType & MFT_OWNERDRAW);
+    ASSERT_TRUE(::GetMenuItemInfoA(menu, 1, TRUE, &mii));
+    EXPECT_FALSE(mii.fType & MFT_OWNERDRAW); // separators stay the system's
+
+    MEASUREITEMSTRUCT mis{};
+    mis.CtlType = ODT_MENU;
+    mis.itemID = 32893;
+    EXPECT_TRUE(m_shade.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis)));
+    EXPECT_GT(mis.itemWidth, 60u);
+    EXPECT_GE(mis.itemHeight, 18u);
+
+    Canvas c(200, 20);
+    DRAWITEMSTRUCT dis{};
+    dis.CtlType = ODT_MENU;
+    dis.itemID = 32891;
+    dis.itemState = ODS_SELECTED;
+    dis.hDC = c.dc();
+    dis.rcItem = c.rect();
+    m_shade.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
+    EXPECT_EQ(c.At(2, 2), ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_GT(c.Count(c.rect(), ::GetSysColor(COLOR_HIGHLIGHTTEXT)), 0);
+    dis.itemID = 32893;
+    dis.itemState = ODS_GRAYED;
+    m_shade.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
+    EXPECT_EQ(c.At(2, 2), ::GetSysColor(COLOR_MENU));
+    EXPECT_GT(c.Count(c.rect(), ::GetSysColor(COLOR_GRAYTEXT)), 0);
+}
+
 TEST_F(ButtonTest, MenuButtonPostsTheChosenCommandToItsCommandWindow)
 {
     m_dlg.ShowWindow(SW_SHOW);

@@ -74,6 +74,8 @@ public:
     CGalleryDlg() : CResizeDlg(0, nullptr) {}
     // Opens the message box once the window is up (for a screenshot of it).
     bool m_bOpenMessageBox = false;
+    // Opens the menu of the menu button (for a screenshot of it).
+    bool m_bOpenMenu = false;
 
 protected:
     const DLGTEMPLATE* GetTemplate(std::vector<BYTE>& storage) override
@@ -203,7 +205,9 @@ BOOL CGalleryDlg::OnInitDialog()
         HMENU menu = ::CreatePopupMenu();
         ::AppendMenuA(menu, MF_STRING, 32882, "PEAP");
         ::AppendMenuA(menu, MF_STRING, 32883, "TLS / Smart Card");
+        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuA(menu, MF_STRING | MF_GRAYED, 32887, "LEAP");
+        ::CheckMenuItem(menu, 32882, MF_BYCOMMAND | MF_CHECKED);
         m.SetMenu(menu, m_hWnd);
         m.SetColor(CButtonST::BTNST_COLOR_BK_OUT, RGB(255, 255, 255));
         m.SetColor(CButtonST::BTNST_COLOR_BK_IN, RGB(220, 230, 255));
@@ -379,6 +383,8 @@ void CGalleryDlg::OnTimer(UINT_PTR id)
     }
     if (m_nTick == 4 && m_bOpenMessageBox)
         ::PostMessageA(m_hWnd, WM_COMMAND, 500, 0);
+    if (m_nTick == 4 && m_bOpenMenu)
+        ::PostMessageA(GetDlgItem(1431), BM_CLICK, 0, 0);
     m_tx.AddValue(3.0 + 3.0 * std::sin(m_nTick / 3.0));
     m_rx.AddValue(2.0 + 2.0 * std::cos(m_nTick / 2.0));
 }
@@ -434,6 +440,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR cmdLine, int)
     ::InitCommonControlsEx(&icc);
     CGalleryDlg dlg;
     dlg.m_bOpenMessageBox = cmdLine && std::strstr(cmdLine, "--message-box");
+    dlg.m_bOpenMenu = cmdLine && std::strstr(cmdLine, "--menu");
     if (!dlg.Create(0, nullptr))
         return 1;
     dlg.ShowWindow(SW_SHOW);

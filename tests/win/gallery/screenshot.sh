@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the control gallery under Xvfb.
-#   tests/win/gallery/screenshot.sh [BUILD_DIR] [OUTPUT.png] [--message-box]
+#   tests/win/gallery/screenshot.sh [BUILD_DIR] [OUTPUT.png] [--message-box | --menu]
 # BUILD_DIR is a Windows build folder (default build/win64); it builds the gallery first.
-# --message-box opens the utility's message box over the gallery before the picture.
+# --message-box opens the utility's message box over the gallery before the picture, --menu
+# the pop-up menu of the menu button.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
 build="$(realpath -m "${1:-$root/build/win64}")"
