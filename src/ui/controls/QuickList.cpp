@@ -488,24 +488,38 @@ LRESULT CQuickList::OnMouseLeave(WPARAM, LPARAM)
     return Default();
 }
 
+void CQuickList::DrawEmptyText(HDC hDC)
+{
+    if (GetItemCount() != 0 || m_strEmptyText.empty())
+        return;
+    RECT rc = GetClientRect();
+    HWND hHeader = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
+    if (hHeader && (::GetWindowLongPtrA(hHeader, GWL_STYLE) & WS_VISIBLE)) {
+        RECT hr{};
+        ::GetWindowRect(hHeader, &hr);
+        rc.top = hr.bottom - hr.top;
+    }
+    rc.top += 10;
+    CSelect font(hDC, FontFor(false, false));
+    ::SetBkMode(hDC, TRANSPARENT);
+    ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT));
+    ::DrawTextA(hDC, m_strEmptyText.c_str(), -1, &rc, DT_CENTER | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
+}
+
 LRESULT CQuickList::OnPaint(WPARAM, LPARAM)
 {
     const LRESULT r = Default();
     if (GetItemCount() == 0 && !m_strEmptyText.empty()) {
-        RECT rc = GetClientRect();
-        HWND hHeader = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
-        if (hHeader && ::IsWindowVisible(hHeader)) {
-            RECT hr{};
-            ::GetWindowRect(hHeader, &hr);
-            rc.top = hr.bottom - hr.top;
-        }
-        rc.top += 10;
         HDC hDC = ::GetDC(m_hWnd);
-        CSelect font(hDC, FontFor(false, false));
-        ::SetBkMode(hDC, TRANSPARENT);
-        ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT));
-        ::DrawTextA(hDC, m_strEmptyText.c_str(), -1, &rc, DT_CENTER | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
+        DrawEmptyText(hDC);
         ::ReleaseDC(m_hWnd, hDC);
     }
+    return r;
+}
+
+LRESULT CQuickList::OnPrintClient(WPARAM wParam, LPARAM)
+{
+    const LRESULT r = Default();
+    DrawEmptyText(reinterpret_cast<HDC>(wParam));
     return r;
 }

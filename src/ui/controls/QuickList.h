@@ -114,6 +114,7 @@ protected:
         ON_MESSAGE(WM_MOUSEMOVE, OnMouseMove)
         ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
         ON_MESSAGE(WM_PAINT, OnPaint)
+        ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
         ON_MESSAGE(WM_SETFONT, OnSetFont)
     END_MSG_MAP()
 
@@ -125,10 +126,13 @@ protected:
     LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseLeave(WPARAM, LPARAM);
     LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM);
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
 
 private:
     void DrawCell(HDC hDC, const RECT& cell, CListItemData& data, bool listFocused);
+    // The empty-list text, centred 10 pixels below the header, when the list has no rows.
+    void DrawEmptyText(HDC hDC);
     bool MoveFocusColumn(int newColumn);
     void SearchByChar(char ch);
     std::vector<std::string> ColumnTexts(int col);

@@ -100,6 +100,12 @@ protected:
     CQuickList m_list;
 };
 
+// Prints the list into a canvas.
+void PrintInto(CQuickList& list, Canvas& c)
+{
+    list.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(c.dc()), PRF_CLIENT);
+}
+
 TEST_F(QuickListTest, TypedLettersSelectTheNextRowWithThatInitialWrapping)
 {
     SetRows({"Alpha", "beta", "Bravo"});
@@ -194,6 +200,29 @@ TEST_F(QuickListTest, CellBarFullAtMaximumAndEmptyAtZero)
             EXPECT_EQ(background, (w - w / 2) * h);
         }
     }
+}
+
+TEST_F(QuickListTest, EmptyListShowsItsTextCentredBelowTheHeader)
+{
+    SetRows({});
+    m_list.SetEmptyListText("No profiles");
+    const RECT client = m_list.GetClientRect();
+    Canvas c(client.right, client.bottom, ::GetSysColor(COLOR_WINDOW));
+    RECT header{};
+    ::GetWindowRect(reinterpret_cast<HWND>(m_list.SendMessage(LVM_GETHEADER)), &header);
+    const int top = header.bottom - header.top + 10;
+    PrintInto(m_list, c);
+    const COLORREF ink = ::GetSysColor(COLOR_WINDOWTEXT);
+    EXPECT_EQ(c.Count(RECT{0, header.bottom - header.top, client.right, top}, ink), 0);
+    const int left = c.Count(RECT{0, top, client.right / 2, top + 20}, ink);
+    const int right = c.Count(RECT{client.right / 2, top, client.right, top + 20}, ink);
+    EXPECT_GT(left, 0);
+    EXPECT_GT(right, 0);
+    EXPECT_EQ(c.Count(RECT{0, top, 100, top + 20}, ink), 0); // centred, not at the left edge
+    SetRows({"a"});
+    c.Fill(::GetSysColor(COLOR_WINDOW));
+    PrintInto(m_list, c);
+    EXPECT_EQ(c.Count(RECT{100, top, client.right - 100, top + 20}, ink), 0);
 }
 
 TEST_F(QuickListTest, CellsUseTheSystemColoursUnlessTheParentOverridesThem)
