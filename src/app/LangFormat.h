@@ -1,4 +1,4 @@
-// Language texts used as printf formats (fault S5 of Part 1.3, hardened).
+// Language texts used as printf formats (hardened: a stray conversion in a translation must not crash).
 //
 // Some language texts are formats: the tray tooltips take the SSID ("%s"), the dBm texts of
 // the signal bars a number ("%d"), the percentage bars the percent ("%d%%"), the PAC list

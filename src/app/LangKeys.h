@@ -1,4 +1,4 @@
-// The keys of the language file's [Strings] section, in the order of Part 1.3's list
+// The keys of the language file's [Strings] section, in the order of the language file's key list
 // (639 keys). X(key) is expanded once per key; the language table has one member per key
 // (named m_<key>, so that resource identifiers of the same name cannot clash with it).
 // Portable: no Windows headers.

@@ -26,7 +26,7 @@ struct CharSetName {
     int value;
 };
 
-// In the order of Part 1.3; compared case-sensitively, the first match wins.
+// In the order of the table; compared case-sensitively, the first match wins.
 const CharSetName kCharSets[] = {
     {"ANSI_CHARSET", 0},         {"BALTIC_CHARSET", 186},     {"CHINESEBIG5_CHARSET", 136},
     {"DEFAULT_CHARSET", 1},      {"EASTEUROPE_CHARSET", 238}, {"GB2312_CHARSET", 134},

@@ -1,4 +1,4 @@
-// The language table (Part 1.3): one process-wide object with one text per key of the
+// The language table: one process-wide object with one text per key of the
 // language file's [Strings] section, the face name and the character set of the page font.
 //
 // Every user reads the member of its key directly, e.g. VxLang().m_IDS_OK; there is no lookup

@@ -1,4 +1,4 @@
-// The Windows half of the language table (Part 1.3): the system locale, the program folder,
+// The Windows half of the language table: the system locale, the program folder,
 // the file's existence and the private-profile reader. The rules are in LangTable.h.
 #pragma once
 
@@ -6,7 +6,7 @@
 
 #include <string>
 
-// Loads the process-wide language table once at controller start-up (Part 3.1, right after
+// Loads the process-wide language table once at controller start-up (right after
 // the device library is initialised): the file of the system default locale in the program's
 // Languages folder, else Lang0409.ini in the same folder. Traces the file chosen and returns
 // its path; a missing file or key gives the defaults (there are no errors).

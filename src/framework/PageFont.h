@@ -1,4 +1,4 @@
-// Framework helpers that every page uses with the language table (Part 1.3): the page font
+// Framework helpers that every page uses with the language table: the page font
 // and the routine that sets a label's text.
 #pragma once
 
@@ -14,7 +14,7 @@ public:
     CPageFont(const CPageFont&) = delete;
     CPageFont& operator=(const CPageFont&) = delete;
 
-    // Creates the font (height 16 unless a Part asks for VX_PAGE_FONT_HEIGHT_LARGE) from the
+    // Creates the font (height 16 unless the page asks for VX_PAGE_FONT_HEIGHT_LARGE) from the
     // language table; a font made before is deleted first. Returns the font (null on failure).
     HFONT Create(int height = VX_PAGE_FONT_HEIGHT);
     HFONT Create(const VxPageFontSpec& spec);
@@ -30,7 +30,7 @@ private:
     HFONT m_hFont = nullptr;
 };
 
-// Setting a label (Part 1.3): take the control's current rectangle in its parent's client
+// Setting a label: take the control's current rectangle in its parent's client
 // coordinates, move the control to that same rectangle, show it and set its text, also when
 // the text is empty; hidden resource controls thus become visible. With a font, the font is
 // applied first. Returns the control, or null when the page has no control of that id.

@@ -1,5 +1,5 @@
 // The English language file lang/Lang0409.ini (installed as Languages\Lang0409.ini): every key
-// of Part 1.3's list with a non-empty text, and every text that the Parts use as a format with
+// of the key list with a non-empty text, and every text that the program uses as a format with
 // exactly the conversions its callers pass.
 #include "app/LangFormat.h"
 #include "app/LangTable.h"
@@ -17,38 +17,38 @@
 
 namespace {
 
-// The formats of the Parts: key -> the kinds of the arguments its callers pass (LangFormat.h).
+// The formats the program uses: key -> the kinds of the arguments its callers pass (LangFormat.h).
 // Every key not listed here is shown as plain text and holds no conversion.
 const std::map<std::string, std::string> kFormats = {
-    // Part 3.3: tray tooltips "formatted with the SSID".
+    // Tray tooltips "formatted with the SSID".
     {"IDS_OMBREL_GOOD", "s"},
     {"IDS_OMBREL_NORMAL", "s"},
     {"IDS_OMBREL_WEAK", "s"},
     {"IDS_WHITE_OMBREL_GOOD", "s"},
     {"IDS_WHITE_OMBREL_NORMAL", "s"},
     {"IDS_WHITE_OMBREL_WEAK", "s"},
-    // Part 3.3: the key-error tooltip "formatted with the text of IDS_WEPERROR".
+    // The key-error tooltip "formatted with the text of IDS_WEPERROR".
     {"IDS_OMBREL_WEP_ERROR", "s"},
     {"IDS_WHITE_OMBREL_WEP_ERROR", "s"},
-    // Part 4.2 (bars 1200-1203, show-percent style with the language text as the format) and
-    // Part 10.2 (the bar prints its format with the value as an integer).
+    // The link bars (1200-1203, show-percent style with the language text as the format; the
+    // bar prints its format with the value as an integer).
     {"IDS_LINK_QUALITY", "d"},
     {"IDS_LINK_STRENGTH", "d"},
     {"IDS_LINK_STRENGTH2", "d"},
     {"IDS_LINK_STRENGTH3", "d"},
-    // Part 5.2: the access point's signal bar, show-percent style.
+    // The access point's signal bar, show-percent style.
     {"IDS_SIGNAL_STRENGTH", "d"},
-    // Part 7.1: the WPS progress bar (0-100) with its bar text.
+    // The WPS progress bar (0-100) with its bar text.
     {"IDS_PROGRESS", "d"},
-    // Part 4.2: the dBm texts "formatted with the dBm value".
+    // The dBm texts "formatted with the dBm value".
     {"IDS_LINK_STRENGTH_DBM", "d"},
     {"IDS_LINK_STRENGTH2_DBM", "d"},
     {"IDS_LINK_STRENGTH3_DBM", "d"},
-    // Part 5.8: "formatted with the number 50".
+    // The PAC list limit, "formatted with the number 50".
     {"IDS_PAC_LIST_MAX_ITEM", "d"},
 };
 
-// Plain texts that are literal percentages (the transmit power menu, Part 5.4).
+// Plain texts that are literal percentages (the transmit power menu).
 const std::set<std::string> kPercentTexts = {"IDS_100PERCENT", "IDS_75PERCENT", "IDS_50PERCENT",
                                              "IDS_25PERCENT", "IDS_10PERCENT"};
 
@@ -229,7 +229,7 @@ TEST_F(LangFileTest, TextsFitWhereThePartsPutThem)
     EXPECT_LE(VxLangFormat(t.m_IDS_OMBREL_WEP_ERROR, t.m_IDS_WEPERROR).GetLength(), 127);
     EXPECT_LE(t.m_IDS_OMBREL_LOST.GetLength(), 127);
     EXPECT_LE(t.m_IDS_OMBREL_NOTEXIST.GetLength(), 127);
-    // Link status event texts (Part 4.2): at most 63 characters in their 64-byte fields.
+    // Link status event texts: at most 63 characters in their 64-byte fields.
     for (const CString* e : {&t.m_IDS_GENERAL_LINK_UP, &t.m_IDS_GENERAL_LINK_DOWN, &t.m_IDS_HW_RADIO_OFF,
                              &t.m_IDS_SW_RADIO_OFF, &t.m_IDS_AUTH_FAIL, &t.m_IDS_AUTH_FAIL_KEYS, &t.m_IDS_ASSOC_FAIL,
                              &t.m_IDS_EAP_MIC_FAILURE, &t.m_IDS_EAP_4WAY_TIMEOUT, &t.m_IDS_EAP_GROUP_KEY_TIMEOUT,
@@ -240,10 +240,10 @@ TEST_F(LangFileTest, TextsFitWhereThePartsPutThem)
 TEST_F(LangFileTest, TextsThatTheProgramComparesOrTakesApart)
 {
     const CLanguageTable t = Table();
-    // Part 5.3: default profile names are the prefix and a number; the prefix is compared
+    // Default profile names are the prefix and a number; the prefix is compared
     // after upper-casing and its first four characters are removed.
     EXPECT_EQ("PROF", t.m_IDS_PROF.str());
-    // Part 5.5: the encryption caption is compared with these three texts.
+    // The encryption caption is compared with these three texts.
     EXPECT_NE(t.m_IDS_TKIP, t.m_IDS_AES);
     EXPECT_NE(t.m_IDS_TKIP, t.m_IDS_SMS4);
     EXPECT_NE(t.m_IDS_AES, t.m_IDS_SMS4);

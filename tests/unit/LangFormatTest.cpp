@@ -1,4 +1,4 @@
-// Fault S5 of Part 1.3, hardened: language texts are formats only through VxLangFormat, which
+// Hardened language formats: language texts are formats only through VxLangFormat, which
 // formats a text only when its conversions agree with the caller's arguments.
 #include "app/LangFormat.h"
 #include "app/LangTable.h"
@@ -141,7 +141,7 @@ TEST(LangFormat, IntoAFixedBufferTheTextIsCut)
 }
 
 // A hostile language file: every key holds conversions that would crash printf. Every text the
-// program formats, with the arguments the Parts pass, comes out exactly as written.
+// program formats, with the arguments its callers pass, comes out exactly as written.
 TEST(LangFormat, AHostileLanguageFileIsShownLiterallyAndNeverFormatted)
 {
     const std::string hostile = "%s%s%s%s%s%s%s%s%n%n%x%p%*d%ls 100%";

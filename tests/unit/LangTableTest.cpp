@@ -1,4 +1,4 @@
-// The language table (Part 1.3): reading a file through a reader, the character-set names,
+// The language table: reading a file through a reader, the character-set names,
 // the 511-character cut, the keys read twice, the file choice and the page font rule.
 
 // Resource identifiers of the same names as keys must not break the members.

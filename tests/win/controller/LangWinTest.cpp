@@ -1,4 +1,4 @@
-// The language table under Windows (Part 1.3): the system locale, the file choice with
+// The language table under Windows: the system locale, the file choice with
 // FindFirstFileA, the private-profile reader, the installed English file, a hostile file, the
 // page font and the label routine, and the loading at controller start-up.
 #include "app/LangFormat.h"
