@@ -45,8 +45,8 @@ typedef char16_t VXWL_WCHAR;
 // Callbacks
 // ---------------------------------------------------------------------------------------
 
-// Event callback registered with VXWL_AdapterSelect; may be called on a thread of the
-// library. Only the low byte of `code` counts. `reply` is a text buffer of at least
+// Event callback registered with VXWL_AdapterSelect (the controller's rsCallBackFunc); may be
+// called on a thread of the library. Only the low byte of `code` counts. `reply` is a text buffer of at least
 // VXWL_CALLBACK_REPLY_SIZE bytes that the utility fills for the codes that ask for a value.
 typedef void(VXWLAPI_CALL* VXWL_CALLBACK)(uint32_t code, void* data, char* reply);
 constexpr int VXWL_CALLBACK_REPLY_SIZE = 256;
@@ -75,8 +75,9 @@ enum : uint32_t {
     RS_CBS_PORT_SECURED = 32,
 };
 
-// Scan-finished callback handed to VXWL_SiteSurveyScan: called once when the started scan
-// ends, possibly on a thread of the library.
+// Scan-finished callback handed to VXWL_SiteSurveyScan (the site survey page's
+// FuncScanFinished): called once when the started scan ends, possibly on a thread of the
+// library.
 typedef void(VXWLAPI_CALL* VXWL_SCAN_CALLBACK)(void);
 
 // Messages the library posts to the controller window given to VXWL_Initial. Radio on / off
