@@ -128,8 +128,14 @@ bool SimNetworkFromValues(const std::map<std::string, std::string>& values, SimN
             end = users.size();
         const std::string pair = users.substr(start, end - start);
         const size_t colon = pair.find(':');
-        if (colon != std::string::npos)
-            n.users[pair.substr(0, colon)] = pair.substr(colon + 1);
+        if (colon != std::string::npos) {
+            std::string password = pair.substr(colon + 1);
+            if (!password.empty() && password.back() == '!') {
+                password.pop_back();
+                n.mustChange.push_back(pair.substr(0, colon));
+            }
+            n.users[pair.substr(0, colon)] = password;
+        }
         start = end + 1;
     }
     n.ht = Flag(get("ht"));

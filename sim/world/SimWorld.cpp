@@ -351,8 +351,34 @@ void SimWorld::OnCallbackReply(uint32_t code, const char* reply)
     if (!reply)
         return;
     const std::string text(reply, strnlen(reply, VXWL_CALLBACK_REPLY_SIZE));
-    if ((code & 0xFF) == RS_CBS_CHANGE_PASSWORD_REQUEST && !text.empty())
-        m_authPassword = text;
+    if ((code & 0xFF) != RS_CBS_CHANGE_PASSWORD_REQUEST || m_passwordChangeGen != m_linkGen)
+        return;
+    m_passwordChangeGen = 0;
+    const int index = m_passwordChangeNetwork;
+    if (index < 0 || index >= static_cast<int>(m_networks.size()))
+        return;
+    SimNetwork& n = m_networks[static_cast<size_t>(index)];
+    auto expired = std::find(n.mustChange.begin(), n.mustChange.end(), m_authId);
+    // The old password back (a cancelled prompt) or nothing: the server refuses the identity.
+    if (text.empty() || text == n.users[m_authId]) {
+        Emit(RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED);
+        DropLink(VX_EVENT_AUTH_FAIL, false);
+        return;
+    }
+    n.users[m_authId] = text;
+    if (expired != n.mustChange.end())
+        n.mustChange.erase(expired);
+    m_authPassword = text;
+    Emit(RS_CBS_CHANGE_PASSWORD_SUCCESS);
+    AuthenticationSucceeded();
+}
+
+void SimWorld::AuthenticationSucceeded()
+{
+    Emit(RS_CBS_AU_STATUS_AUTHENTICATED);
+    LinkUp();
+    Emit(RS_CBS_AU_STATUS_MEDIA_CONNECT);
+    Emit(RS_CBS_PORT_SECURED);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -1043,14 +1069,34 @@ void SimWorld::Connect(const WLANPROFILE& p)
                 const Outcome outcome =
                     index < 0 ? Outcome::EapTimeout : Check(m_networks[static_cast<size_t>(index)], m_current);
                 const uint64_t wait = outcome == Outcome::EapTimeout ? 6u * step : 2u * step;
-                Schedule(wait, [this, gen, outcome] {
+                Schedule(wait, [this, gen, outcome, target] {
                     if (gen != m_linkGen)
                         return;
-                    if (outcome == Outcome::Ok) {
-                        Emit(RS_CBS_AU_STATUS_AUTHENTICATED);
-                        LinkUp();
-                        Emit(RS_CBS_AU_STATUS_MEDIA_CONNECT);
-                        Emit(RS_CBS_PORT_SECURED);
+                    const int index = IndexOf(target.data());
+                    if (outcome == Outcome::Ok && index >= 0) {
+                        const SimNetwork& n = m_networks[static_cast<size_t>(index)];
+                        if (n.eapMethod == VX_EAP_FAST) {
+                            // The PAC: loaded when one was saved for this authority, else provisioned.
+                            static const char aid[] = "VxPacAuthority";
+                            Emit(RS_CBS_FAST_PAC_AID_INFO, aid, sizeof aid);
+                            Emit(RS_CBS_FAST_LOAD_PAC);
+                            std::vector<uint8_t> saved;
+                            if (!m_store->Read(std::string("PAC:") + aid, saved)) {
+                                std::vector<uint8_t> pac(VX_PAC_BLOB_SIZE);
+                                for (size_t i = 0; i < pac.size(); ++i)
+                                    pac[i] = static_cast<uint8_t>(i * 7 + 1);
+                                Emit(RS_CBS_FAST_SAVE_PAC, pac.data(), pac.size());
+                                Emit(RS_CBS_AU_STATUS_FAST_PROVISIONING_SUCCESS);
+                            }
+                        }
+                        if (std::find(n.mustChange.begin(), n.mustChange.end(), m_authId) != n.mustChange.end()) {
+                            // Wait for the new password in the callback's reply.
+                            m_passwordChangeGen = m_linkGen;
+                            m_passwordChangeNetwork = index;
+                            Emit(RS_CBS_CHANGE_PASSWORD_REQUEST);
+                            return;
+                        }
+                        AuthenticationSucceeded();
                         return;
                     }
                     Emit(outcome == Outcome::EapRejected ? RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED

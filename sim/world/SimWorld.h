@@ -28,6 +28,7 @@ struct SimNetwork {
     bool sharedKey = false;   // WEP with shared-key authentication
     int eapMethod = VX_EAP_PEAP;
     std::map<std::string, std::string> users; // 802.1X identity -> password
+    std::vector<std::string> mustChange;      // identities whose password has expired
     bool ht = false;
     bool ht40 = false;
     bool wps = false;
@@ -105,7 +106,8 @@ struct SimScenario {
     //   [Network1] SSID=HomeWPA2  BSSID=02:00:00:00:00:03  Channel=6  Rssi=-42
     //              Security=Open|WEP|WPA-PSK|WPA2-PSK|WPA-WPA2-PSK|WPA|WPA2|WPA-None|WAPI-PSK
     //              Cipher=TKIP|AES|TKIP+AES  Key=<WEP key or passphrase>  KeyIndex=1  SharedKey=0
-    //              EAP=PEAP|TLS|TTLS|EAP-FAST|MD5|LEAP  Users=alice:wonderland;bob:builder
+    //              EAP=PEAP|TLS|TTLS|EAP-FAST|MD5|LEAP  Users=alice:wonderland;bob:builder!
+    //              (a "!" after the password: it has expired and must be changed)
     //              Hidden=0  AdHoc=0  HT=1  HT40=1  WPS=1  WpsPin=12345670  CCKM=0  Beacon=100
     static SimScenario FromIni(const std::string& text);
     // Sets one value by its scenario-file name ("System.WinOS", "Timing.ScanMs", ...).
@@ -261,6 +263,7 @@ private:
     void DropLink(uint32_t event, bool announce);
     void LinkUp();
     void IcvTick(uint64_t gen);
+    void AuthenticationSucceeded();
     void AssignAddress();
     uint64_t ConnectedMs() const;
 
@@ -310,6 +313,8 @@ private:
     uint64_t m_txBytes = 0, m_rxBytes = 0; // accumulated before m_upSince
     std::string m_authId, m_authPassword, m_authDomain;
     bool m_icvError = false;
+    uint64_t m_passwordChangeGen = 0; // the link waiting for a new password (0: none)
+    int m_passwordChangeNetwork = -1;
     WLANPROFILE m_current{};  // the last applied profile
 
     // Stored settings

@@ -567,3 +567,62 @@ TEST_F(SimFixture, CredentialsWrittenDuringTheConnectAreTheOnesSent)
     Advance(3000);
     EXPECT_FALSE(VxLinkIsConnected(Status()));
 }
+
+TEST_F(SimFixture, ExpiredPasswordAndPacExchangeOfEapFast)
+{
+    SimNetwork fast;
+    std::map<std::string, std::string> values = {{"ssid", "FastLab"},  {"bssid", "02:00:00:00:00:20"},
+                                                 {"channel", "1"},     {"security", "WPA2"},
+                                                 {"eap", "EAP-FAST"}, {"users", "carol:old-pw!"}};
+    ASSERT_TRUE(SimNetworkFromValues(values, fast));
+    ASSERT_TRUE(world.AddNetwork(fast));
+    WLANPROFILE p = Eap("FastLab", VX_EAP_FAST);
+    std::snprintf(p.chID, sizeof p.chID, "carol");
+    std::snprintf(p.chPassword, sizeof p.chPassword, "old-pw");
+
+    // First connect: the PAC is provisioned, and the expired password asks for a new one.
+    world.VXWL_SetWLANProfile(&p);
+    Advance(3000);
+    const std::vector<uint32_t> first = {RS_CBS_AU_STATUS_START, RS_CBS_AU_STATUS_LINK_UP,
+                                         RS_CBS_AU_STATUS_AUTHENTICATING, RS_CBS_FAST_PAC_AID_INFO,
+                                         RS_CBS_FAST_LOAD_PAC, RS_CBS_FAST_SAVE_PAC,
+                                         RS_CBS_AU_STATUS_FAST_PROVISIONING_SUCCESS, RS_CBS_CHANGE_PASSWORD_REQUEST};
+    EXPECT_EQ(first, callbacks);
+    EXPECT_FALSE(VxLinkIsConnected(Status()));
+    callbacks.clear();
+    world.OnCallbackReply(RS_CBS_CHANGE_PASSWORD_REQUEST, "new-pw");
+    Advance(10);
+    EXPECT_EQ((std::vector<uint32_t>{RS_CBS_CHANGE_PASSWORD_SUCCESS, RS_CBS_AU_STATUS_AUTHENTICATED,
+                                     RS_CBS_AU_STATUS_MEDIA_CONNECT, RS_CBS_PORT_SECURED}),
+              callbacks);
+    EXPECT_TRUE(VxLinkIsConnected(Status()));
+
+    // With the PAC saved and the new password, the next connect goes straight through.
+    const uint8_t pac[VX_PAC_BLOB_SIZE] = {};
+    world.VXWL_FastPacSave(pac, "C:\\PAC\\carol.pac", "VxPacAuthority");
+    std::snprintf(p.chPassword, sizeof p.chPassword, "new-pw");
+    callbacks.clear();
+    world.VXWL_SetWLANProfile(&p);
+    Advance(3000);
+    EXPECT_EQ((std::vector<uint32_t>{RS_CBS_AU_STATUS_START, RS_CBS_AU_STATUS_LINK_UP,
+                                     RS_CBS_AU_STATUS_AUTHENTICATING, RS_CBS_FAST_PAC_AID_INFO, RS_CBS_FAST_LOAD_PAC,
+                                     RS_CBS_AU_STATUS_AUTHENTICATED, RS_CBS_AU_STATUS_MEDIA_CONNECT,
+                                     RS_CBS_PORT_SECURED}),
+              callbacks);
+
+    // A cancelled prompt returns the old password: the identity is refused.
+    SimNetwork again = fast;
+    again.bssid[5] = 0x21;
+    again.ssid = "FastLab2";
+    world.AddNetwork(again);
+    WLANPROFILE q = Eap("FastLab2", VX_EAP_FAST);
+    std::snprintf(q.chID, sizeof q.chID, "carol");
+    std::snprintf(q.chPassword, sizeof q.chPassword, "old-pw");
+    world.VXWL_SetWLANProfile(&q);
+    Advance(3000);
+    callbacks.clear();
+    world.OnCallbackReply(RS_CBS_CHANGE_PASSWORD_REQUEST, "old-pw");
+    Advance(10);
+    EXPECT_EQ(std::vector<uint32_t>{RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED}, callbacks);
+    EXPECT_FALSE(VxLinkIsConnected(Status()));
+}
