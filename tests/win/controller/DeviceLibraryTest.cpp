@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -45,9 +47,12 @@ struct Events {
     }
 };
 Events g_events;
+const char* g_newPassword = ""; // the answer to a password change request
 
-void VXWLAPI_CALL OnEvent(uint32_t code, void*, char*)
+void VXWLAPI_CALL OnEvent(uint32_t code, void*, char* reply)
 {
+    if ((code & 0xFF) == RS_CBS_CHANGE_PASSWORD_REQUEST && reply)
+        std::snprintf(reply, VXWL_CALLBACK_REPLY_SIZE, "%s", g_newPassword);
     std::lock_guard<std::mutex> l(g_events.lock);
     g_events.codes.push_back(code & 0xFF);
     g_events.threads.push_back(::GetCurrentThreadId());
@@ -415,5 +420,33 @@ TEST_F(DeviceLibraryTest, OnTheRealClockScansAndConnectsReportByThemselves)
     p.enumEncryStatus = VX_ENCRY_NONE;
     m_lib.VXWL_SetWLANProfile(&p);
     EXPECT_TRUE(PumpUntil([] { return g_events.Codes().size() >= 3; }, 3000));
+    EXPECT_TRUE(VxLinkIsConnected(Status()));
+}
+
+TEST_F(DeviceLibraryTest, PasswordChangeAnswersThroughTheCallbackReply)
+{
+    Start();
+    ASSERT_EQ(1, m_sim.AddNetwork("SSID=Expired\nBSSID=02:00:00:00:00:30\nChannel=6\nSecurity=WPA2\n"
+                                  "EAP=PEAP\nUsers=carol:old-pw!\n"));
+    WLANPROFILE p{};
+    const VX_SSID ssid = VxMakeSsid("Expired");
+    p.SsidLength = ssid.SsidLength;
+    std::memcpy(p.Ssid, ssid.Ssid, sizeof p.Ssid);
+    p.enumNetworkType = VX_NETWORK_INFRA;
+    p.enumAuthenMode = VX_AUTH_WPA2;
+    p.enumEncryStatus = VX_ENCRY_AES;
+    p.b8021X = 1;
+    p.enumAuthenProtocol = VX_EAP_PEAP;
+    std::snprintf(p.chID, sizeof p.chID, "carol");
+    std::snprintf(p.chPassword, sizeof p.chPassword, "old-pw");
+    g_newPassword = "new-pw";
+    m_lib.VXWL_SetWLANProfile(&p);
+    m_sim.AdvanceClock(3000);
+    m_sim.AdvanceClock(10); // what the reply started
+    g_newPassword = "";
+    const std::vector<uint32_t> codes = g_events.Codes();
+    ASSERT_GE(codes.size(), 2u);
+    EXPECT_EQ(RS_CBS_PORT_SECURED, codes.back());
+    EXPECT_NE(codes.end(), std::find(codes.begin(), codes.end(), uint32_t(RS_CBS_CHANGE_PASSWORD_SUCCESS)));
     EXPECT_TRUE(VxLinkIsConnected(Status()));
 }
