@@ -2,6 +2,8 @@
 
 #include "framework/Gdi.h"
 
+#include <commctrl.h>
+
 bool G_bClosing = false;
 
 namespace {
@@ -49,6 +51,8 @@ CButtonST::CButtonST()
 
 CButtonST::~CButtonST()
 {
+    if (m_hTooltip)
+        ::DestroyWindow(m_hTooltip);
     FreeIcons();
     if (m_hMenu)
         ::DestroyMenu(m_hMenu);
@@ -110,6 +114,27 @@ void CButtonST::SetIcon(HICON hIconIn, HICON hIconOut)
     m_hIconOut = hIconOut;
     if (m_hWnd)
         Invalidate();
+}
+
+void CButtonST::SetTooltipText(const char* text)
+{
+    if (!m_hWnd)
+        return;
+    TOOLINFOA ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = GetParent();
+    ti.uId = reinterpret_cast<UINT_PTR>(m_hWnd);
+    ti.lpszText = const_cast<char*>(text ? text : "");
+    if (!m_hTooltip) {
+        m_hTooltip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
+                                       0, m_hWnd, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        if (!m_hTooltip)
+            return;
+        ::SendMessageA(m_hTooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    } else {
+        ::SendMessageA(m_hTooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+    }
 }
 
 void CButtonST::SetColor(int slot, COLORREF colour, BOOL bRepaint)

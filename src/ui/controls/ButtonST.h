@@ -64,6 +64,10 @@ public:
 
     bool IsPointerOver() const { return m_bMouseOver; }
 
+    // A tooltip over the button (created on first use).
+    void SetTooltipText(const char* text);
+    HWND GetTooltip() const { return m_hTooltip; }
+
     // Paints the button in the given state (ODS_* flags) into a DC.
     void DrawButton(HDC hDC, const RECT& rc, UINT itemState);
     // Paints one item of the attached menu (WM_DRAWITEM of an ODT_MENU item).
@@ -130,6 +134,7 @@ protected:
     bool m_bOwnIcons = false;
     HMENU m_hMenu = nullptr;
     HWND m_hMenuWnd = nullptr;
+    HWND m_hTooltip = nullptr;
     std::function<void(HMENU)> m_onMenuOpen;
 
 private:

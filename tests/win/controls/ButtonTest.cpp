@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <memory>
 
 namespace {
@@ -117,6 +119,22 @@ TEST_F(ButtonTest, RadioClickUnchecksTheWholeGroupIncludingOtherClasses)
     ::SendDlgItemMessageA(m_dlg.m_hWnd, 10, BM_CLICK, 0, 0);
     EXPECT_EQ(Check(10), 1);
     EXPECT_EQ(Check(13), 0);
+}
+
+TEST_F(ButtonTest, TooltipCarriesTheText)
+{
+    m_shade.SetTooltipText("Rescan the networks");
+    m_shade.SetTooltipText("Rescan now");
+    ASSERT_TRUE(m_shade.GetTooltip());
+    EXPECT_EQ(::SendMessageA(m_shade.GetTooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);
+    char text[80] = "";
+    TOOLINFOA ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = m_dlg.m_hWnd;
+    ti.uId = reinterpret_cast<UINT_PTR>(m_shade.m_hWnd);
+    ti.lpszText = text;
+    ::SendMessageA(m_shade.GetTooltip(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_STREQ(text, "Rescan now");
 }
 
 TEST_F(ButtonTest, CheckBoxTogglesOnEveryClick)
