@@ -4,6 +4,7 @@
 #include "app/VxUI2008App.h"
 #include "controller/HideDlg.h"
 #include "device/VxWLLib.h"
+#include "harness/ControllerRun.h"
 #include "harness/Handles.h"
 #include "harness/MessagePump.h"
 #include "harness/TraceCapture.h"
@@ -12,59 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <string>
 
 namespace {
-
-constexpr UINT WM_RUN = WM_APP + 20;
-
-std::string TestFolder()
-{
-    char path[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path);
-    return s.substr(0, s.find_last_of('\\') + 1);
-}
-
-std::string ConfigPath()
-{
-    char path[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return VxConfigPathForProgram(path);
-}
-
-void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
-// Runs `during` inside the controller's modal loop, then sends the exit command.
-class CTestHideDlg : public CHideDlg {
-public:
-    std::function<void(CTestHideDlg&)> during;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        const BOOL r = CHideDlg::OnInitDialog();
-        PostMessage(WM_RUN);
-        return r;
-    }
-
-    BEGIN_MSG_MAP(CTestHideDlg, CHideDlg)
-        ON_MESSAGE(WM_RUN, OnRun)
-    END_MSG_MAP()
-
-    LRESULT OnRun(WPARAM, LPARAM)
-    {
-        if (during)
-            during(*this);
-        PostMessage(WM_COMMAND, ID_TRAY_EXIT);
-        return 0;
-    }
-};
 
 class HideDlgTest : public ::testing::Test {
 protected:
@@ -75,12 +27,12 @@ protected:
         ASSERT_NE(nullptr, m_hLib);
         ASSERT_TRUE(m_sim.Bind(m_hLib));
         m_sim.Reset(nullptr);
-        WriteText(ConfigPath(), "[Settings]\r\nDebugMode=1\r\n");
+        WriteTextFile(TestConfigPath(), "[Settings]\r\nDebugMode=1\r\n");
     }
     void TearDown() override
     {
-        ::DeleteFileA(ConfigPath().c_str());
-        ::DeleteFileA((TestFolder() + "scenario.ini").c_str());
+        ::DeleteFileA(TestConfigPath().c_str());
+        ::DeleteFileA((TestExeFolder() + "scenario.ini").c_str());
         ::FreeLibrary(m_hLib);
     }
     std::string CallLog() const
@@ -89,12 +41,7 @@ protected:
         m_sim.GetCallLog(&log[0], static_cast<int>(log.size()));
         return log.c_str();
     }
-    INT_PTR Run(const std::function<void(CTestHideDlg&)>& during)
-    {
-        CTestHideDlg dlg;
-        dlg.during = during;
-        return dlg.DoModal();
-    }
+    INT_PTR Run(const std::function<void(CTestHideDlg&)>& during) { return RunController(during); }
 
     HMODULE m_hLib = nullptr;
     VxSimControl m_sim;
@@ -178,14 +125,14 @@ TEST_F(HideDlgTest, TraceLevelFollowsTheFileWhenTheEightSecondTimerRereadsIt)
         EXPECT_EQ(1, VxGetTraceLevel());
         EXPECT_TRUE(trace.Contains("[VxUI] Load dll Success: "));
 
-        WriteText(ConfigPath(), "[Settings]\r\nDebugMode=0\r\n");
+        WriteTextFile(TestConfigPath(), "[Settings]\r\nDebugMode=0\r\n");
         dlg.SendMessage(WM_TIMER, TIMER_HIDE_DLG_CHECKINI_DEBUGMODE);
         EXPECT_EQ(0, VxGetTraceLevel());
         trace.Clear();
         VxTrace("[VxUI] not written\n");
         EXPECT_TRUE(trace.Lines().empty());
 
-        WriteText(ConfigPath(), "[Settings]\r\nDebugMode=4\r\n");
+        WriteTextFile(TestConfigPath(), "[Settings]\r\nDebugMode=4\r\n");
         dlg.SendMessage(WM_TIMER, TIMER_HIDE_DLG_CHECKINI_DEBUGMODE);
         EXPECT_EQ(4, VXWLAPI.nDebugMode);
         EXPECT_TRUE(trace.Contains("[VxUI] Set VXWLAPI.nDebugMode as 4\n"));
@@ -200,10 +147,10 @@ TEST_F(HideDlgTest, ConfigurationIsReadFromTheProgramsIniFile)
         int buttons;
     } cases[] = {{12, 0, 2}, {12, 1, 3}, {11, 1, 2}};
     for (const Case& c : cases) {
-        WriteText(TestFolder() + "scenario.ini",
+        WriteTextFile(TestExeFolder() + "scenario.ini",
                   "[System]\r\nWinOS=" + std::to_string(c.winOs) + "\r\nAdmin=" + std::to_string(c.admin) + "\r\n");
-        ASSERT_EQ(1, m_sim.Reset((TestFolder() + "scenario.ini").c_str()));
-        WriteText(ConfigPath(), "[UI Button]\r\nButton Sequence=3,0,12\r\n[Advance]\r\nRetryConnectTimer=abc\r\n"
+        ASSERT_EQ(1, m_sim.Reset((TestExeFolder() + "scenario.ini").c_str()));
+        WriteTextFile(TestConfigPath(), "[UI Button]\r\nButton Sequence=3,0,12\r\n[Advance]\r\nRetryConnectTimer=abc\r\n"
                                 "Select11nDialog=1\r\nTxRate=0\r\n[Custom]\r\nSoftAP_UIName=" +
                                     std::string(80, 'n') + "\r\n");
         Run([&](CTestHideDlg&) {

@@ -7,33 +7,17 @@
 #include "controller/HideDlg.h"
 #include "device/VxWLLib.h"
 #include "framework/PageFont.h"
+#include "harness/ControllerRun.h"
 #include "harness/TraceCapture.h"
 #include "VxSimControl.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
-
-constexpr UINT WM_LANG_RUN = WM_APP + 31;
-
-std::string ExeFolder()
-{
-    char path[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path);
-    return s.substr(0, s.find_last_of('\\') + 1);
-}
-
-void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
 
 // A fresh folder with a program path in it; removed with everything in it at the end.
 class TempProgramFolder {
@@ -54,7 +38,7 @@ public:
     std::string AddLanguageFile(const std::string& name, const std::string& text) const
     {
         ::CreateDirectoryA(Languages().c_str(), nullptr);
-        WriteText(Languages() + name, text);
+        WriteTextFile(Languages() + name, text);
         return Languages() + name;
     }
 
@@ -84,7 +68,7 @@ private:
 // The installed English file of this build (bin\Languages beside the tests folder).
 std::string InstalledProgram()
 {
-    return ExeFolder() + "..\\bin\\VxUI.exe";
+    return TestExeFolder() + "..\\bin\\VxUI.exe";
 }
 
 // Loads an empty table again so that tests do not see each other's texts.
@@ -173,10 +157,10 @@ TEST_F(LangWinTest, ValuesThroughThePrivateProfileReader)
     EXPECT_EQ(1, VxLang().m_nCharSet);
     EXPECT_EQ(face40, VxLang().m_strFaceName.str());
 
-    WriteText(path, "[Font]\r\nCharSet=HANGEUL_CHARSET\r\n");
+    WriteTextFile(path, "[Font]\r\nCharSet=HANGEUL_CHARSET\r\n");
     VxLoadLanguageFrom(dir.Program().c_str(), "0409");
     EXPECT_EQ(129, VxLang().m_nCharSet);
-    WriteText(path, "[Font]\r\nCharSet=HANGUL_CHARSET\r\nFaceName=" + face40 + "\r\n");
+    WriteTextFile(path, "[Font]\r\nCharSet=HANGUL_CHARSET\r\nFaceName=" + face40 + "\r\n");
     VxLoadLanguageFrom(dir.Program().c_str(), "0409");
     EXPECT_EQ(129, VxLang().m_nCharSet);
 
@@ -197,7 +181,7 @@ TEST_F(LangWinTest, ValuesThroughThePrivateProfileReader)
 
 TEST_F(LangWinTest, TheInstalledEnglishFileDefinesEveryKey)
 {
-    const std::string english = ExeFolder() + "..\\bin\\Languages\\Lang0409.ini";
+    const std::string english = TestExeFolder() + "..\\bin\\Languages\\Lang0409.ini";
     ASSERT_TRUE(VxLangFileExists(english)) << english;
     EXPECT_EQ(english, VxLoadLanguageFrom(InstalledProgram().c_str(), "0409"));
     for (int i = 0; i < CLanguageTable::KeyCount(); ++i)
@@ -274,35 +258,6 @@ TEST_F(LangWinTest, SettingALabelMovesItToItsOwnPlaceShowsItAndSetsItsText)
     ::DestroyWindow(hPage);
 }
 
-namespace {
-
-// The controller, run in-process until its initialisation is over.
-class CLangTestHideDlg : public CHideDlg {
-public:
-    std::function<void()> during;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        const BOOL r = CHideDlg::OnInitDialog();
-        PostMessage(WM_LANG_RUN);
-        return r;
-    }
-
-    BEGIN_MSG_MAP(CLangTestHideDlg, CHideDlg)
-        ON_MESSAGE(WM_LANG_RUN, OnRun)
-    END_MSG_MAP()
-
-    LRESULT OnRun(WPARAM, LPARAM)
-    {
-        if (during)
-            during();
-        PostMessage(WM_COMMAND, ID_TRAY_EXIT);
-        return 0;
-    }
-};
-
-} // namespace
 
 TEST_F(LangWinTest, TheControllerLoadsTheTableAtStartUpAndTracesTheFile)
 {
@@ -314,19 +269,17 @@ TEST_F(LangWinTest, TheControllerLoadsTheTableAtStartUpAndTracesTheFile)
     char exe[MAX_PATH] = "";
     ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
     const std::string config = VxConfigPathForProgram(exe);
-    WriteText(config, "[Settings]\r\nDebugMode=1\r\n");
+    WriteTextFile(config, "[Settings]\r\nDebugMode=1\r\n");
     // The tests' folder is the program folder here; only the English file is there, so the
     // system locale's file is either that one or missing and replaced by it.
-    const std::string languages = ExeFolder() + "Languages\\";
+    const std::string languages = TestExeFolder() + "Languages\\";
     ::CreateDirectoryA(languages.c_str(), nullptr);
-    WriteText(languages + "Lang0409.ini", "[Font]\r\nFaceName=Tahoma\r\n[Strings]\r\nIDS_TRAY_EXIT=Exit now\r\n");
+    WriteTextFile(languages + "Lang0409.ini", "[Font]\r\nFaceName=Tahoma\r\n[Strings]\r\nIDS_TRAY_EXIT=Exit now\r\n");
     ResetTable();
 
     TraceCapture trace;
     std::string exitText;
-    CLangTestHideDlg dlg;
-    dlg.during = [&] { exitText = VxLang().m_IDS_TRAY_EXIT.str(); };
-    dlg.DoModal();
+    RunController([&](CTestHideDlg&) { exitText = VxLang().m_IDS_TRAY_EXIT.str(); });
 
     EXPECT_EQ("Exit now", exitText);
     EXPECT_EQ("Tahoma", VxLang().m_strFaceName.str());
