@@ -32,6 +32,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$VX_WINE" wineboot -i >/dev/null 2>&1 || true
   wineserver -w || true
 fi
+# A crashing program must end, not wait for an interactive debugger.
+if [ ! -f "$WINEPREFIX/.vx-no-debugger" ]; then
+  "$VX_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+    /v Debugger /t REG_SZ /d "" /f >/dev/null 2>&1 && touch "$WINEPREFIX/.vx-no-debugger"
+  wineserver -w || true
+fi
 
 configure() { # dir toolchain-or-empty extra-args...
   local dir="$1" tc="$2"; shift 2
