@@ -8,6 +8,8 @@
 //       ON_NOTIFY(NM_CLICK, IDC_VIEW, OnClick)   // LRESULT OnClick(NMHDR*)
 //       ON_TIMER(OnTimer)                        // void OnTimer(UINT_PTR id)
 //       ON_REFLECT(WM_DRAWITEM, OnDrawItem)      // LRESULT OnDrawItem(WPARAM, LPARAM), in a control
+//       ON_MESSAGE_EX(WM_COMMAND, OnCmd)         // BOOL OnCmd(WPARAM, LPARAM, LRESULT&): FALSE
+//                                                // lets the next entries and the base map see it
 //       ON_REFLECT_EX(WM_COMMAND, OnClicked)     // BOOL OnClicked(WPARAM, LPARAM, LRESULT&): FALSE
 //                                                // lets the parent handle the message as well
 //   END_MSG_MAP()
@@ -84,6 +86,10 @@ protected:                                                                      
             lResult = fn(wParam, lParam);                                                   \
             return TRUE;                                                                    \
         }
+
+#define ON_MESSAGE_EX(msg, fn)                                                              \
+        if (uMsg == (msg) && fn(wParam, lParam, lResult))                                   \
+            return TRUE;
 
 #define ON_REFLECT_EX(msg, fn)                                                              \
         if (uMsg == VX_REFLECT_BASE + (msg) && fn(wParam, lParam, lResult))                 \

@@ -23,7 +23,7 @@ public:
     HFONT GetSafeHandle() const { return m_hFont; }
     operator HFONT() const { return m_hFont; }
 
-    // The logical font of the rule, for a specification.
+    // The logical font of the rule for these font values.
     static LOGFONTA MakeLogFont(const VxPageFontSpec& spec);
 
 private:

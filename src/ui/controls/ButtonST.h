@@ -2,7 +2,7 @@
 // and menu modes. CShadeButtonST draws a generated background under the same logic.
 #pragma once
 
-#include "framework/MsgMapEx.h"
+#include "framework/MsgMap.h"
 #include "framework/Wnd.h"
 
 #include <functional>

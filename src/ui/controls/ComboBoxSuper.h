@@ -5,7 +5,7 @@
 // them when it is attached (same id, place, font, z-order and items).
 #pragma once
 
-#include "framework/MsgMapEx.h"
+#include "framework/MsgMap.h"
 #include "framework/Wnd.h"
 
 #include <commctrl.h>

@@ -1,7 +1,7 @@
 // CLinkSlider: a slider that writes its position into a linked edit.
 #pragma once
 
-#include "framework/MsgMapEx.h"
+#include "framework/MsgMap.h"
 #include "framework/Wnd.h"
 
 #include <commctrl.h>

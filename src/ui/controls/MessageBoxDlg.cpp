@@ -1,11 +1,11 @@
 #include "ui/controls/MessageBoxDlg.h"
 
+#include "app/LangTable.h"
 #include "controls_ids.h"
 
 CString CMessageBoxDlg::OkCaption()
 {
-    // The language table's IDS_OK text; empty until the table provides it.
-    return CString();
+    return VxLang().m_IDS_OK;
 }
 
 INT_PTR CMessageBoxDlg::Show(const char* text)

@@ -4,7 +4,7 @@
 // resource); the list draws its rows itself (it adds LVS_OWNERDRAWFIXED).
 #pragma once
 
-#include "framework/MsgMapEx.h"
+#include "framework/MsgMap.h"
 #include "framework/Wnd.h"
 
 #include <commctrl.h>

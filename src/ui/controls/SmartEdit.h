@@ -1,7 +1,7 @@
 // CSmartEdit: an edit that accepts only characters of the permitted classes and shows hints.
 #pragma once
 
-#include "framework/MsgMapEx.h"
+#include "framework/MsgMap.h"
 #include "ui/controls/InfoWnd.h"
 
 class CLinkSlider;

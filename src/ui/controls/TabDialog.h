@@ -2,7 +2,7 @@
 // selection button per page, and buttons without a page whose clicks go to its parent.
 #pragma once
 
-#include "framework/MsgMapEx.h"
+#include "framework/MsgMap.h"
 #include "ui/controls/ResizeDlg.h"
 
 #include <vector>

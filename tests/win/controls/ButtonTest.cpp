@@ -2,7 +2,7 @@
 
 #include "harness/DialogTemplate.h"
 #include "harness/MessagePump.h"
-#include "framework/MsgMapEx.h"
+#include "framework/MsgMap.h"
 #include "ui/controls/ResizeDlg.h"
 #include "ui/controls/ShadeButtonST.h"
 

@@ -1,5 +1,6 @@
 #include "Canvas.h"
 
+#include "app/LangTable.h"
 #include "harness/DialogAnswerer.h"
 #include "harness/DialogTemplate.h"
 #include "ui/controls/MessageBoxDlg.h"
@@ -101,13 +102,19 @@ void CALLBACK DestroyBox(HWND, UINT, UINT_PTR id, DWORD)
 
 TEST(MessageBoxTest, OkEndsWithIdOkAndShowsTextAndCaption)
 {
+    // The OK button's caption is the language table's IDS_OK.
+    VxSetProcessLanguageTable([](const char* section, const char* key, const char* def) {
+        return std::string(section) == "Strings" && std::string(key) == "IDS_OK" ? std::string("Okay")
+                                                                                    : std::string(def);
+    });
     DialogAnswerer answer;
     CMessageBoxDlg box;
     EXPECT_EQ(box.Show("The radio could not be switched."), IDOK);
     ASSERT_EQ(answer.Seen().size(), 1u);
     EXPECT_EQ(answer.Seen()[0].caption, "Ombrel Utility");
     EXPECT_TRUE(answer.Seen()[0].HasText("The radio could not be switched."));
-    EXPECT_TRUE(answer.Seen()[0].HasText(CMessageBoxDlg::OkCaption().c_str()));
+    EXPECT_TRUE(answer.Seen()[0].HasText("Okay"));
+    VxSetProcessLanguageTable([](const char*, const char*, const char* def) { return std::string(def); });
 }
 
 TEST(MessageBoxTest, DestroyedWhileOpenEndsWithIdCancel)
