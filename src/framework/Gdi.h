@@ -24,6 +24,22 @@ private:
     HGDIOBJ m_hOld = nullptr;
 };
 
+// Paints a window's client area through a memory DC: paint(hdc, clientRect).
+template <typename PaintFn>
+void VxPaintBuffered(HWND hWnd, PaintFn paint)
+{
+    PAINTSTRUCT ps;
+    HDC hDC = ::BeginPaint(hWnd, &ps);
+    RECT rc{};
+    ::GetClientRect(hWnd, &rc);
+    {
+        CMemDC mem(hDC, rc);
+        paint(static_cast<HDC>(mem), rc);
+        mem.Flush();
+    }
+    ::EndPaint(hWnd, &ps);
+}
+
 // Owns one GDI object (font, brush, pen, bitmap) and deletes it.
 template <typename H>
 class CGdiObject {

@@ -115,15 +115,7 @@ void CHistogramCtrl::Paint(HDC hDC, const RECT& rc)
 
 LRESULT CHistogramCtrl::OnPaint(WPARAM, LPARAM)
 {
-    PAINTSTRUCT ps;
-    HDC hDC = ::BeginPaint(m_hWnd, &ps);
-    const RECT rc = GetClientRect();
-    {
-        CMemDC mem(hDC, rc);
-        Paint(mem, rc);
-        mem.Flush();
-    }
-    ::EndPaint(m_hWnd, &ps);
+    VxPaintBuffered(m_hWnd, [this](HDC hDC, const RECT& rc) { Paint(hDC, rc); });
     return 0;
 }
 

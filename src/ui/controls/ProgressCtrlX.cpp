@@ -173,15 +173,7 @@ void CProgressCtrlX::Paint(HDC hDC, const RECT& rc) const
 
 LRESULT CProgressCtrlX::OnPaint(WPARAM, LPARAM)
 {
-    PAINTSTRUCT ps;
-    HDC hDC = ::BeginPaint(m_hWnd, &ps);
-    const RECT rc = GetClientRect();
-    {
-        CMemDC mem(hDC, rc);
-        Paint(mem, rc);
-        mem.Flush();
-    }
-    ::EndPaint(m_hWnd, &ps);
+    VxPaintBuffered(m_hWnd, [this](HDC hDC, const RECT& rc) { Paint(hDC, rc); });
     return 0;
 }
 
