@@ -3,6 +3,7 @@
 #include "framework/Gdi.h"
 
 #include <commctrl.h>
+#include <mmsystem.h>
 
 bool G_bClosing = false;
 
@@ -327,6 +328,8 @@ BOOL CButtonST::OnReflectedCommand(WPARAM wParam, LPARAM, LRESULT& lResult)
 bool CButtonST::OnClicked()
 {
     SetFocus();
+    if (!m_strSound.IsEmpty())
+        ::PlaySoundA(m_strSound, nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
     if (m_bIsCheckBox) {
         SetCheck(!m_nCheck);
     } else if (m_bIsRadio) {

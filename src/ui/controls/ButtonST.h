@@ -66,6 +66,9 @@ public:
 
     // A tooltip over the button (created on first use).
     void SetTooltipText(const char* text);
+    // A sound file played (without waiting) when the button is clicked; empty: none.
+    void SetSound(const char* wavFile) { m_strSound = wavFile ? wavFile : ""; }
+    const CString& GetSound() const { return m_strSound; }
     HWND GetTooltip() const { return m_hTooltip; }
 
     // Paints the button in the given state (ODS_* flags) into a DC.
@@ -135,6 +138,7 @@ protected:
     HMENU m_hMenu = nullptr;
     HWND m_hMenuWnd = nullptr;
     HWND m_hTooltip = nullptr;
+    CString m_strSound;
     std::function<void(HMENU)> m_onMenuOpen;
 
 private:

@@ -143,6 +143,10 @@ TEST_F(ButtonTest, CheckBoxTogglesOnEveryClick)
     EXPECT_EQ(Check(15), 1);
     m_check.SendMessage(BM_CLICK);
     EXPECT_EQ(Check(15), 0);
+    // A click sound is played without waiting, also when its file cannot be played.
+    m_check.SetSound("C:\\no such folder\\click.wav");
+    m_check.SendMessage(BM_CLICK);
+    EXPECT_EQ(Check(15), 1);
 }
 
 TEST_F(ButtonTest, StateColoursPaintTheBackgroundAndTheText)
