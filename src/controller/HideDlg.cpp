@@ -4,6 +4,7 @@
 #include "app/LangWin.h"
 #include "app/Trace.h"
 #include "device/VxWLLib.h"
+#include "ui/controls/ResizeDlg.h"
 
 #include <sddl.h>
 
@@ -47,7 +48,7 @@ BOOL CHideDlg::OnInitDialog()
     VxLoadLanguage(); // the language table, once; traces the file chosen
     G_pHideDlg = this;
 
-    if (::GetSystemMetrics(SM_CYSCREEN) < VX_COMPACT_DESKTOP_HEIGHT) {
+    if (CResizeDlg::IsCompactDesktop()) {
         G_bHideTabIcon = true;
         VxTrace("[VxUI] Set G_bHideTabIcon as TRUE\n");
         ModifyStyleEx(WS_EX_APPWINDOW, WS_EX_TOOLWINDOW);

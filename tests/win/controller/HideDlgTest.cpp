@@ -1,5 +1,6 @@
 // The controller window in-process: start-up, the second-start listener, the exit command and
 // the configuration it reads through the device library binding.
+#include "app/Globals.h"
 #include "app/Trace.h"
 #include "app/VxUI2008App.h"
 #include "controller/HideDlg.h"
@@ -8,6 +9,7 @@
 #include "harness/Handles.h"
 #include "harness/MessagePump.h"
 #include "harness/TraceCapture.h"
+#include "ui/controls/ResizeDlg.h"
 #include "VxSimControl.h"
 
 #include <gtest/gtest.h>
@@ -161,6 +163,20 @@ TEST_F(HideDlgTest, ConfigurationIsReadFromTheProgramsIniFile)
             EXPECT_EQ(0, VXWLAPI.nDebugMode);
         });
     }
+}
+
+TEST_F(HideDlgTest, ASmallDesktopSwitchesToTheCompactLayout)
+{
+    for (int bottom : {659, 660}) {
+        CResizeDlg::SetDesktopBottomForTest(bottom);
+        G_bHideTabIcon = false;
+        bool toolWindow = false;
+        Run([&](CTestHideDlg& dlg) { toolWindow = (dlg.GetExStyle() & WS_EX_TOOLWINDOW) != 0; });
+        EXPECT_EQ(bottom < 660, G_bHideTabIcon) << bottom;
+        EXPECT_EQ(bottom < 660, toolWindow) << bottom;
+    }
+    CResizeDlg::SetDesktopBottomForTest(0);
+    G_bHideTabIcon = false;
 }
 
 TEST(HiddenStartSwitch, OnlyAnExactMatchCounts)
