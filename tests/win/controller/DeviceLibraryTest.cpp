@@ -136,6 +136,18 @@ protected:
     MessageWindow m_window;
 };
 
+// An infrastructure profile for the network named `ssid`, unencrypted until the caller says more.
+WLANPROFILE InfraProfile(const char* ssid)
+{
+    WLANPROFILE p{};
+    const VX_SSID s = VxMakeSsid(ssid);
+    p.SsidLength = s.SsidLength;
+    std::memcpy(p.Ssid, s.Ssid, sizeof p.Ssid);
+    p.enumNetworkType = VX_NETWORK_INFRA;
+    p.enumEncryStatus = VX_ENCRY_NONE;
+    return p;
+}
+
 } // namespace
 
 TEST(DeviceLibraryExports, EveryEntryPointIsExportedUndecorated)
@@ -381,12 +393,7 @@ TEST_F(DeviceLibraryTest, RecordsPassedByValueArriveWhole)
     EXPECT_EQ(0, std::memcmp(&cfg, &cfg2, sizeof cfg));
 
     // Connect by profile, park the adapter with the SSID record, come back by BSSID.
-    WLANPROFILE p{};
-    const VX_SSID cafe = VxMakeSsid("OpenCafe");
-    p.SsidLength = cafe.SsidLength;
-    std::memcpy(p.Ssid, cafe.Ssid, sizeof p.Ssid);
-    p.enumNetworkType = VX_NETWORK_INFRA;
-    p.enumEncryStatus = VX_ENCRY_NONE;
+    WLANPROFILE p = InfraProfile("OpenCafe");
     m_lib.VXWL_SetWLANProfile(&p);
     m_sim.AdvanceClock(2000);
     ASSERT_TRUE(VxLinkIsConnected(Status()));
@@ -412,12 +419,7 @@ TEST_F(DeviceLibraryTest, OnTheRealClockScansAndConnectsReportByThemselves)
     Start();
     m_lib.VXWL_SiteSurveyScan(OnScanFinished);
     EXPECT_TRUE(PumpUntil([] { return g_events.scansDone == 1; }, 3000));
-    WLANPROFILE p{};
-    const VX_SSID cafe = VxMakeSsid("OpenCafe");
-    p.SsidLength = cafe.SsidLength;
-    std::memcpy(p.Ssid, cafe.Ssid, sizeof p.Ssid);
-    p.enumNetworkType = VX_NETWORK_INFRA;
-    p.enumEncryStatus = VX_ENCRY_NONE;
+    WLANPROFILE p = InfraProfile("OpenCafe");
     m_lib.VXWL_SetWLANProfile(&p);
     EXPECT_TRUE(PumpUntil([] { return g_events.Codes().size() >= 3; }, 3000));
     EXPECT_TRUE(VxLinkIsConnected(Status()));
@@ -428,11 +430,7 @@ TEST_F(DeviceLibraryTest, PasswordChangeAnswersThroughTheCallbackReply)
     Start();
     ASSERT_EQ(1, m_sim.AddNetwork("SSID=Expired\nBSSID=02:00:00:00:00:30\nChannel=6\nSecurity=WPA2\n"
                                   "EAP=PEAP\nUsers=carol:old-pw!\n"));
-    WLANPROFILE p{};
-    const VX_SSID ssid = VxMakeSsid("Expired");
-    p.SsidLength = ssid.SsidLength;
-    std::memcpy(p.Ssid, ssid.Ssid, sizeof p.Ssid);
-    p.enumNetworkType = VX_NETWORK_INFRA;
+    WLANPROFILE p = InfraProfile("Expired");
     p.enumAuthenMode = VX_AUTH_WPA2;
     p.enumEncryStatus = VX_ENCRY_AES;
     p.b8021X = 1;
